@@ -1,0 +1,30 @@
+#include "Form1.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without any display Qt would abort with a long message; one line says more.
+bool HasDisplay() {
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
+           std::getenv("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!HasDisplay()) {
+        std::fprintf(
+            stderr,
+            "tavrin: no display found; run it on a desktop, or under Xvfb: xvfb-run -a %s\n",
+            argv[0]);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    Form1 form;
+    form.show();
+    return app.exec();
+}

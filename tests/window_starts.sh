@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Starts the real program on a real X server (Xvfb) and waits for its window.
+# Usage: window_starts.sh PROGRAM TITLE
+set -u
+program=$1 title=$2
+exec xvfb-run -a bash -c '
+    "$0" & pid=$!
+    for _ in $(seq 100); do
+        if xwininfo -root -tree | grep -qF "\"$1\""; then
+            kill $pid; exit 0
+        fi
+        sleep 0.1
+    done
+    kill $pid; echo "no window titled \"$1\" within 10 s"; exit 1' "$program" "$title"

@@ -1,0 +1,32 @@
+// Rules shared by the library's own files; not part of its interface.
+#pragma once
+
+#include "Value.h"
+
+#include <cstddef>
+
+namespace value::detail {
+
+// Lengths are held in 16-bit integers: a longer text cannot be measured.
+inline constexpr std::size_t MaxTextLength = 32767;
+
+inline bool IsDecimalDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The digit value of "0" to "9", "A" to "F" and "a" to "f"; -1 for any other.
+inline int HexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    return -1;
+}
+
+// The checks shared by the decimal, kilobyte and megabyte texts: digits only,
+// leading zeros removed, then at most maxLength digits and maxValue.
+Text WholeNumberText(const Text& InputStr, std::size_t maxLength, double maxValue);
+
+} // namespace value::detail

@@ -1,0 +1,79 @@
+// The Value library: the number and text rules under every view of the
+// register value. Pure functions, no state, no toolkit.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace value {
+
+// Texts are strings of 16-bit code units; positions count code units.
+using Text = std::u16string;
+// A Boolean is -1 for true and 0 for false.
+using Boolean = std::int16_t;
+inline constexpr Boolean True = -1;
+inline constexpr Boolean False = 0;
+
+// Every arithmetic failure the library can raise.
+struct ArithmeticError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+// A conversion to a 16- or 32-bit integer out of range.
+struct OverflowError : ArithmeticError {
+    using ArithmeticError::ArithmeticError;
+};
+// A double operation that overflows, divides by zero or is invalid.
+struct FloatingPointError : ArithmeticError {
+    using ArithmeticError::ArithmeticError;
+};
+
+// --- Helpers shared by the views ---
+
+// Removes the space character U+0020, and only it, from both ends.
+Text Trim(const Text& InputStr);
+// The number the text begins with (digits, then an optional point and
+// digits); 0 when it does not begin with one: "12ab" gives 12, "ab" gives 0.
+double LeadingNumber(const Text& InputStr);
+// Characters from the first one that is not "0" to the end.
+int SignificantLength(const Text& InputStr);
+// x rounded to 15 significant digits, without trailing fraction zeros, no
+// digit before the point below 1 (".5"), always plain, never with an
+// exponent. The sign space of non-negative numbers is left out.
+Text GeneralNumberText(double x);
+// x rounded to n decimals, halves away from zero on its exact binary value,
+// with at least one digit before the point: "0.0313" for 0.03125, n = 4.
+Text FixedText(double x, int n);
+
+// --- Hex and decimal text validation ---
+
+Boolean IsHexChar(Text KeyAscii);
+Text IsHexStr(Text InputStr);
+Text RemoveHead0(Text InputStr);
+Text IsDecStr(Text InputStr);
+Boolean IsDot(Text InputStr);
+
+// --- Number conversions and bit primitives ---
+
+double DecStr2DoubleValue(Text DecStr);
+std::int32_t DoubleValue2LongValue(double DecValue);
+double HexValue2DoubleVal(std::int32_t Hex);
+double HexStr2DecDoubleValue(Text Hex);
+std::int32_t BitSet(std::int32_t lNumber, std::int16_t iBit);
+std::int32_t BitClear(std::int32_t lNumber, std::int16_t iBit);
+Boolean BitIsSet(std::int32_t lNumber, std::int16_t iBit);
+
+// --- Hex and binary text formatting ---
+
+Text HexVal2HexStr(std::int32_t Hex);
+Text HexValue2BinStr(std::int32_t Hex);
+Text HexStr2BinStr(Text Hex);
+Text GetFormatBinStr(Text InBinStr);
+
+// --- Size text validation ---
+
+Text IsKBStr(Text InputStr);
+Text IsMBStr(Text InputStr);
+Text IsGBStr(Text InputStr);
+
+} // namespace value
