@@ -12,7 +12,7 @@ if [[ $mode != run && $mode != test ]]; then
     exit 2
 fi
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-wqy-microhei
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-wqy-microhei
           libgtest-dev xvfb xauth x11-utils)
 missing=()
 for package in "${packages[@]}"; do

@@ -1,8 +1,184 @@
+// The window: its form description, start-up, the size-panel toggle and the
+// backup strings.
 #include "Form1.h"
 
+#include "Controls.h"
+#include "EventAdapter.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <vector>
+
+namespace {
+
+// Positions and sizes are given in twips, 15 to a device-independent pixel.
+int Px(int twips) {
+    return qRound(twips / 15.0);
+}
+QRect Twips(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+// The window's outer heights include a frame of this many twips (a title bar
+// and borders); the program sets the client area, so that whatever frame the
+// window manager draws, collapsed shows the register panel whole and none of
+// the size panel.
+constexpr int FrameTwips = 320;
+constexpr int ClientWidthTwips = 7515;
+
+// The window's font. The bit rulers' runs of spaces set each number over its
+// button column when a digit is 6 pixels wide and a space 3: DejaVu Sans has
+// that 2:1 ratio, and at 9 pixels stretched by 5% those widths. Chinese falls
+// back to a CJK family.
+QFont WindowFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(9);
+    font.setStretch(105);
+    return font;
+}
+QFont BoxFont(double points) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+// A ruler of bit numbers from `first` down, each run of spaces after a number
+// setting the next one above its button column.
+QString Ruler(int first, std::initializer_list<int> runs) {
+    QString caption = QString::number(first);
+    int number = first;
+    for (int run : runs)
+        caption += QString(run, u' ') + QString::number(--number);
+    return caption;
+}
+
+// Columns of the bit buttons, from the left: bits 31 to 16 above, 15 to 0 below.
+constexpr int BitColumnLeft[16] = {480,  840,  1200, 1560, 2280, 2640, 3000, 3360,
+                                   4080, 4440, 4800, 5160, 5850, 6225, 6585, 6960};
+
+} // namespace
+
 Form1::Form1(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Tavrin V1.0"));
+    CreateControls();
+    adapter = new EventAdapter(this);
     Form_Load();
 }
 
-void Form1::Form_Load() {}
+// The form description: every control with its name, place, caption and font,
+// in the order the form creates them.
+void Form1::CreateControls() {
+    setWindowTitle(QStringLiteral("Tavrin V1.0"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/tavrin-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/tavrin-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+    setFont(WindowFont());
+    setFixedWidth(Px(ClientWidthTwips));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+
+    auto box = [this](const char* name, QRect place, const char16_t* text, double points) {
+        auto* control = new QLineEdit(QString::fromUtf16(text), this);
+        control->setObjectName(QLatin1String(name));
+        control->setGeometry(place);
+        control->setFont(BoxFont(points));
+        return control;
+    };
+    auto label = [this](const char* name, QRect place, const QString& caption) {
+        auto* control = new QLabel(caption, this);
+        control->setObjectName(QLatin1String(name));
+        control->setGeometry(place);
+        control->setAutoFillBackground(true);
+        return control;
+    };
+
+    txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), u"0", 9.75);
+    TxtMsize = box("TxtMsize", Twips(600, 4320, 1575, 315), u"0", 9.75);
+    txtKsize = box("txtKsize", Twips(600, 3840, 1575, 315), u"0", 9.75);
+
+    cmdOpt = new QPushButton(QStringLiteral("<<"), this);
+    cmdOpt->setObjectName(QStringLiteral("cmdOpt"));
+    cmdOpt->setGeometry(Twips(6960, 3240, 375, 255));
+
+    TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), u"0", 9.75);
+    TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), u"0x0", 9.75);
+    SetBackColor(TxtBoxHex, colours::White);
+
+    // The bit buttons show their background colour flat on the face, as the
+    // classic Windows style paints a button: Fusion would draw a gradient.
+    auto* flatFace = QStyleFactory::create(QStringLiteral("Windows"));
+    flatFace->setParent(this);
+    for (int index = 31; index >= 0; --index) {
+        const bool upper = index >= 16;
+        const int column = 15 - index % 16;
+        auto* button = new QPushButton(QStringLiteral("0"), this);
+        button->setObjectName(QStringLiteral("BitButton%1").arg(index));
+        button->setGeometry(Twips(BitColumnLeft[column], upper ? 840 : 1920, 255, 495));
+        button->setStyle(flatFace);
+        BitButton[static_cast<std::size_t>(index)] = button;
+    }
+
+    Label9 = label("Label9", Twips(2280, 4800, 615, 255), QStringLiteral("GB"));
+    Label8 = label("Label8", Twips(2280, 4320, 615, 255), QStringLiteral("MB"));
+    Label7 = label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"));
+    LableBin = label("LableBin", Twips(1440, 3240, 3735, 375), QStringLiteral("0"));
+    Label6 = label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："));
+    Label5 = label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："));
+    Label4 = label("Label4", Twips(480, 2760, 975, 255), QStringLiteral("十六进制："));
+    Label3 = label("Label3", Twips(480, 600, 6855, 255),
+                   Ruler(31, {4, 5, 4, 11, 4, 4, 4, 12, 4, 4, 4, 11, 5, 4, 4}));
+    Label2 = label("Label2", Twips(480, 1680, 6735, 255),
+                   Ruler(15, {5, 4, 3, 12, 4, 5, 6, 15, 6, 5, 6, 14, 6, 6, 7}));
+    Label1 = label("Label1", Twips(3240, 120, 1455, 375), QStringLiteral("寄存器计算"));
+    Label1->setFont(BoxFont(12));
+
+    // The tab order: bit 0 to bit 31, then the boxes and the toggle.
+    std::vector<QWidget*> tabOrder(BitButton.begin(), BitButton.end());
+    tabOrder.insert(tabOrder.end(), {TxtBoxHex, TxtBoxDec, cmdOpt, txtKsize, TxtMsize, txtGsize});
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void Form1::Form_Load() {
+    SetHeight(4100);
+    HexStrBak = u"0x0";
+    DecStrBak = u"0";
+    KsizeStrBak = u"0";
+    MsizeStrBak = u"0";
+    GsizeStrBak = u"0";
+}
+
+void Form1::SetHeight(int twips) {
+    setFixedHeight(Px(twips - FrameTwips));
+}
+
+// The caption of cmdOpt is the panel's state: "<<" collapsed, ">>" expanded.
+void Form1::cmdOpt_Click() {
+    if (TextOf(cmdOpt) != u">>") {
+        SetHeight(5800);
+        SetText(cmdOpt, u">>");
+        setWindowTitle(QStringLiteral("Tavrin (By Dorrik)"));
+    } else {
+        SetHeight(4100);
+        SetText(cmdOpt, u"<<");
+        setWindowTitle(QStringLiteral("Tavrin V1.0"));
+    }
+    repaint();
+}
+
+void Form1::SetStringBak() {
+    HexStrBak = TextOf(TxtBoxHex);
+    DecStrBak = TextOf(TxtBoxDec);
+    KsizeStrBak = TextOf(txtKsize);
+    MsizeStrBak = TextOf(TxtMsize);
+    GsizeStrBak = TextOf(txtGsize);
+}

@@ -124,4 +124,8 @@ Text FixedText(double x, int n) {
     return Widen((x < 0.0 && !zero ? "-" : "") + exact);
 }
 
+Text QuotientText(double v, double d) {
+    return std::fmod(v, d) == 0.0 ? DecimalDigits(v / d) : FixedText(v / d, 4);
+}
+
 } // namespace value

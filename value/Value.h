@@ -44,6 +44,13 @@ Text GeneralNumberText(double x);
 // x rounded to n decimals, halves away from zero on its exact binary value,
 // with at least one digit before the point: "0.0313" for 0.03125, n = 4.
 Text FixedText(double x, int n);
+// A whole double as plain decimal digits: no sign, point or exponent.
+inline Text DecimalDigits(double x) {
+    return FixedText(x, 0);
+}
+// A whole number of bytes or units v divided by d: its digits when d divides
+// v ("1024"), else the fixed text with 4 decimals ("0.0010").
+Text QuotientText(double v, double d);
 
 // --- Hex and decimal text validation ---
 

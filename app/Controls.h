@@ -1,0 +1,38 @@
+// The few control properties the handlers use, in the handlers' terms:
+// texts as Text, colours as the system's named colours.
+#pragma once
+
+#include "Value.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace colours {
+inline const QColor White{255, 255, 255};
+inline const QColor LightCyan{128, 255, 255};
+inline const QColor Red{255, 0, 0};
+inline const QColor LightBlue{128, 128, 255};
+} // namespace colours
+
+inline value::Text TextOf(const QLineEdit* box) {
+    return box->text().toStdU16String();
+}
+inline value::Text TextOf(const QLabel* label) {
+    return label->text().toStdU16String();
+}
+inline value::Text TextOf(const QPushButton* button) {
+    return button->text().toStdU16String();
+}
+
+template <typename Control> void SetText(Control* control, const value::Text& text) {
+    control->setText(QString::fromStdU16String(text));
+}
+
+// A box's background is its palette's base colour.
+inline void SetBackColor(QLineEdit* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    box->setPalette(palette);
+}

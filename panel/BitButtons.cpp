@@ -1,0 +1,54 @@
+// The 32 bit buttons: painted from the binary label, and a click toggles one
+// bit of the value the label holds.
+#include "Form1.h"
+
+#include "Controls.h"
+
+#include <QGuiApplication>
+
+using namespace value;
+
+// The background colour first, then the caption.
+void Form1::ApplyBitLook(std::int16_t index, bool set) {
+    QPushButton* button = BitButton[static_cast<std::size_t>(index)];
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button,
+                     set ? colours::LightBlue : QGuiApplication::palette().color(QPalette::Button));
+    button->setPalette(palette);
+    SetText(button, set ? u"1" : u"0");
+}
+
+// The last character drives button 0; only "1" sets a button, and buttons
+// beyond the text's length are cleared.
+void Form1::SetcmdBitStatus(Text InBinStr) {
+    const Text B = GetFormatBinStr(InBinStr);
+    const auto L = B.size();
+    for (std::int16_t k = 0; k < 32; ++k) {
+        const auto position = static_cast<std::size_t>(k);
+        ApplyBitLook(k, position < L && B[L - 1 - position] == u'1');
+    }
+}
+
+// The value comes from LableBin alone, never from the boxes or the buttons.
+void Form1::BitButton_Click(std::int16_t index) {
+    const Text T = GetFormatBinStr(Trim(TextOf(LableBin)));
+    std::int32_t v = 0;
+    for (std::int16_t i = 1; i <= 32; ++i) {
+        const auto position = static_cast<std::size_t>(i);
+        const bool one = position <= T.size() && T[T.size() - position] == u'1';
+        v = one ? BitSet(v, i - 1) : BitClear(v, i - 1);
+    }
+
+    if (BitIsSet(v, index) == True) {
+        v = BitClear(v, index);
+        ApplyBitLook(index, false);
+    } else {
+        v = BitSet(v, index);
+        ApplyBitLook(index, true);
+    }
+
+    SetText(TxtBoxDec, DecimalDigits(HexValue2DoubleVal(v)));
+    SetText(LableBin, HexValue2BinStr(v));
+    SetText(TxtBoxHex, u"0x" + HexVal2HexStr(v));
+    SetKB_MB_GB(Trim(TextOf(TxtBoxDec)));
+}
