@@ -121,7 +121,7 @@ void Form1::CreateControls() {
         const bool upper = index >= 16;
         const int column = 15 - index % 16;
         auto* button = new QPushButton(QStringLiteral("0"), this);
-        button->setObjectName(QStringLiteral("BitButton%1").arg(index));
+        button->setObjectName(QStringLiteral("BitButton(%1)").arg(index));
         button->setGeometry(Twips(BitColumnLeft[column], upper ? 840 : 1920, 255, 495));
         button->setStyle(flatFace);
         BitButton[static_cast<std::size_t>(index)] = button;
