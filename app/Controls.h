@@ -36,3 +36,8 @@ inline void SetBackColor(QLineEdit* box, const QColor& colour) {
     palette.setColor(QPalette::Base, colour);
     box->setPalette(palette);
 }
+
+// The system clipboard, as plain text.
+void ClearClipboard();
+void SetClipboardText(const value::Text& text);
+value::Text ClipboardText();

@@ -2,13 +2,125 @@
 
 #include "Form1.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr std::int16_t Backspace = 8, Enter = 13, Escape = 27;
+
+// The virtual-key code of a released key; 0 for keys no handler knows.
+std::int16_t VirtualKey(const QKeyEvent* event) {
+    const int key = event->key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<std::int16_t>(key); // the same codes: 65 to 90, 48 to 57
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
+    }
+}
+
+std::int16_t ModifierMask(Qt::KeyboardModifiers modifiers) {
+    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) |
+                                     (modifiers & Qt::ControlModifier ? 2 : 0) |
+                                     (modifiers & Qt::AltModifier ? 4 : 0));
+}
+
+// The toolkit's own clipboard and undo chords: only the handlers copy and
+// paste, at the key's release.
+bool IsEditingChord(QKeyEvent* event) {
+    for (auto chord : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
+                       QKeySequence::Undo, QKeySequence::Redo}) {
+        if (event->matches(chord))
+            return true;
+    }
+    const auto combination = event->keyCombination();
+    return combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Insert) ||
+           combination == QKeyCombination(Qt::ShiftModifier, Qt::Key_Insert) ||
+           combination == QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete);
+}
+
+// The character a key press types, as the handlers see it; 0 for keys that
+// type nothing (arrows, Delete, Ctrl+A), which the box handles itself.
+char16_t TypedCharacter(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return Backspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Enter;
+    case Qt::Key_Escape:
+        return Escape;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() == 0x7F)
+        return 0;
+    return text[0].unicode();
+}
+
+} // namespace
 
 EventAdapter::EventAdapter(Form1* form) : QObject(form), form(form) {
+    boxes = {{form->TxtBoxHex, &Form1::TxtBoxHex_GotFocus, &Form1::TxtBoxHex_LostFocus,
+              &Form1::TxtBoxHex_KeyPress, &Form1::TxtBoxHex_KeyUp},
+             {form->TxtBoxDec, &Form1::TxtBoxDec_GotFocus, &Form1::TxtBoxDec_LostFocus,
+              &Form1::TxtBoxDec_KeyPress, &Form1::TxtBoxDec_KeyUp},
+             {form->txtKsize, &Form1::txtKsize_GotFocus, &Form1::txtKsize_LostFocus,
+              &Form1::txtKsize_KeyPress, &Form1::txtKsize_KeyUp},
+             {form->TxtMsize, &Form1::TxtMsize_GotFocus, &Form1::TxtMsize_LostFocus,
+              &Form1::TxtMsize_KeyPress, &Form1::TxtMsize_KeyUp},
+             {form->txtGsize, &Form1::txtGsize_GotFocus, &Form1::txtGsize_LostFocus,
+              &Form1::txtGsize_KeyPress, &Form1::txtGsize_KeyUp}};
+    for (const Box& box : boxes)
+        box.control->installEventFilter(this);
+
     connect(form->Timer1, &QTimer::timeout, this, [this] { Run(&Form1::Timer1_Timer); });
     connect(form->cmdOpt, &QPushButton::clicked, this, [this] { Run(&Form1::cmdOpt_Click); });
     for (std::int16_t index = 0; index < 32; ++index) {
@@ -24,4 +136,104 @@ template <typename Handler> void EventAdapter::Run(Handler handler) {
     } catch (const value::ArithmeticError& error) {
         std::fprintf(stderr, "tavrin: %s; the views keep their texts\n", error.what());
     }
+}
+
+bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
+    for (const Box& box : boxes) {
+        if (box.control != watched)
+            continue;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return KeyPress(box, static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease:
+            KeyUp(box, static_cast<QKeyEvent*>(event));
+            return false;
+        case QEvent::InputMethod:
+            return InputMethod(box, static_cast<QInputMethodEvent*>(event));
+        case QEvent::FocusIn:
+            FocusIn(box);
+            return false;
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                FocusOut(box);
+            return false;
+        }
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+// Returns true when the box must not see the key press itself.
+bool EventAdapter::KeyPress(const Box& box, QKeyEvent* event) {
+    const char16_t character = TypedCharacter(event);
+    if (IsEditingChord(event)) {
+        // Ctrl+C, Ctrl+V and Ctrl+X still type their control character.
+        const QString text = event->text();
+        if (text.size() == 1 && text[0].unicode() < 0x20) {
+            auto code = static_cast<std::int16_t>(text[0].unicode());
+            Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
+        }
+        return true;
+    }
+    if (character == 0)
+        return false;
+    if (character == Backspace) {
+        auto code = static_cast<std::int16_t>(Backspace);
+        Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
+        return code != Backspace; // an accepted Backspace is the box's to apply
+    }
+    Type(box, character);
+    return true;
+}
+
+void EventAdapter::Type(const Box& box, char16_t character) {
+    auto code = static_cast<std::int16_t>(character);
+    Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
+    if (code >= 0x20)
+        box.control->insert(QString(QChar(static_cast<char16_t>(code))));
+}
+
+// Once per physical release, to the box that has the focus by then.
+void EventAdapter::KeyUp(const Box& box, QKeyEvent* event) {
+    if (event->isAutoRepeat())
+        return;
+    std::int16_t code = VirtualKey(event);
+    std::int16_t mask = ModifierMask(event->modifiers());
+    Run([&](Form1* f) { std::invoke(box.KeyUp, f, code, mask); });
+}
+
+// An input method's committed text goes through KeyPress a character at a
+// time; what it is still composing stays the box's own.
+bool EventAdapter::InputMethod(const Box& box, QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    if (committed.isEmpty())
+        return false;
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    for (QChar character : committed)
+        Type(box, character.unicode());
+    QCoreApplication::sendEvent(box.control, &composing);
+    return true;
+}
+
+void EventAdapter::FocusIn(const Box& box) {
+    if (focused == box.control)
+        return; // back from an inactive window or a context menu
+    if (focused) {
+        for (const Box& previous : boxes) {
+            if (previous.control == focused)
+                FocusOut(previous);
+        }
+    }
+    focused = box.control;
+    Run(box.GotFocus);
+}
+
+void EventAdapter::FocusOut(const Box& box) {
+    if (focused != box.control)
+        return;
+    focused = nullptr;
+    Run(box.LostFocus);
 }

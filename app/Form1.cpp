@@ -69,6 +69,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     CreateControls();
     adapter = new EventAdapter(this);
     Form_Load();
+    TxtBoxHex->setFocus(); // so that a user can type at once
 }
 
 // The form description: every control with its name, place, caption and font,

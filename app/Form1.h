@@ -37,11 +37,8 @@ class Form1 : public QWidget {
 
     // --- Refresh cycle (app/RefreshCycle.cpp) ---
     void Timer1_Timer();
-    void RefreshFromHex();
-    void RefreshFromDec();
-    void RefreshFromKsize();
-    void RefreshFromMsize();
-    void RefreshFromGsize();
+    // Restores a box to its backup when its validator refuses its text.
+    bool Refused(QLineEdit* box, const Text& validated, const Text& backup);
     void SetRegisterViews(std::int32_t p);
     void SetDecFromHex();
 
@@ -50,8 +47,64 @@ class Form1 : public QWidget {
     void BitButton_Click(std::int16_t index);
     void ApplyBitLook(std::int16_t index, bool set);
 
+    // --- What the five entry boxes share (panel/EntryBoxes.cpp) ---
+    value::Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift);
+    value::Boolean IsPasterKey(std::int16_t& KeyCode, std::int16_t& Shift);
+    // Copies the box's whole text, or pastes the clipboard's text when the
+    // validator accepts it.
+    void CopyOrPaste(QLineEdit* box, std::int16_t& KeyCode, std::int16_t& Shift,
+                     Text (*validator)(Text));
+    // Esc and Enter, then the length guard and the digits a box takes; the
+    // character is cancelled (set to 0) when refused.
+    void FilterDigitKey(QLineEdit* box, std::int16_t& KeyAscii, int lengthLimit,
+                        char16_t highestDigit, QWidget* next);
+    void EnterBox(QLineEdit* box);
+    void LeaveBox(QLineEdit* box, const Text& defaultText);
+
+    // --- Hexadecimal box (panel/HexBox.cpp) ---
+    void TxtBoxHex_GotFocus();
+    void TxtBoxHex_LostFocus();
+    void TxtBoxHex_KeyPress(std::int16_t& KeyAscii);
+    void TxtBoxHex_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift);
+    void SetValueFromHex(const Text& t);
+
+    // --- Decimal box (panel/DecBox.cpp) ---
+    void TxtBoxDec_GotFocus();
+    void TxtBoxDec_LostFocus();
+    void TxtBoxDec_KeyPress(std::int16_t& KeyAscii);
+    void TxtBoxDec_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift);
+    void SetValueFromDec(const Text& t);
+
     // --- Size fields (sizes/SizeFields.cpp) ---
     void SetKB_MB_GB(const Text& InDecStr);
+
+    // --- Size boxes (sizes/SizeBoxes.cpp) ---
+    struct SizeBox;
+    SizeBox SizeBoxOf(const QLineEdit* box) const;
+    void SizeBox_GotFocus(QLineEdit* box);
+    void SizeBox_KeyPress(QLineEdit* box, std::int16_t& KeyAscii);
+    void SizeBox_KeyUp(QLineEdit* box, std::int16_t& KeyCode, std::int16_t& Shift);
+    // Sets the value from a size box's number of units and rewrites every
+    // other view, the other two size boxes included.
+    void SetValueFromSize(QLineEdit* box);
+    void txtKsize_GotFocus() { SizeBox_GotFocus(txtKsize); }
+    void txtKsize_LostFocus() { LeaveBox(txtKsize, u"0"); }
+    void txtKsize_KeyPress(std::int16_t& KeyAscii) { SizeBox_KeyPress(txtKsize, KeyAscii); }
+    void txtKsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        SizeBox_KeyUp(txtKsize, KeyCode, Shift);
+    }
+    void TxtMsize_GotFocus() { SizeBox_GotFocus(TxtMsize); }
+    void TxtMsize_LostFocus() { LeaveBox(TxtMsize, u"0"); }
+    void TxtMsize_KeyPress(std::int16_t& KeyAscii) { SizeBox_KeyPress(TxtMsize, KeyAscii); }
+    void TxtMsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        SizeBox_KeyUp(TxtMsize, KeyCode, Shift);
+    }
+    void txtGsize_GotFocus() { SizeBox_GotFocus(txtGsize); }
+    void txtGsize_LostFocus() { LeaveBox(txtGsize, u"0"); }
+    void txtGsize_KeyPress(std::int16_t& KeyAscii) { SizeBox_KeyPress(txtGsize, KeyAscii); }
+    void txtGsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        SizeBox_KeyUp(txtGsize, KeyCode, Shift);
+    }
 
     // --- Controls, as the form description creates them ---
     QTimer* Timer1 = nullptr;

@@ -77,6 +77,16 @@ Text HexValue2BinStr(std::int32_t Hex);
 Text HexStr2BinStr(Text Hex);
 Text GetFormatBinStr(Text InBinStr);
 
+// --- What the entry boxes accept at a key release ---
+
+// A number text is out of range when it holds anything but the digits "0"
+// to "9" (its reading would be ambiguous), or when its number is limit or more.
+bool IsOutOfRange(const Text& trimmed, double limit);
+// The shape typing and a validated paste give the hexadecimal box: an
+// optional "0", an optional "x" or "X", then hexadecimal digits of which at
+// most 8 are significant.
+bool IsHexEntry(const Text& trimmed);
+
 // --- Size text validation ---
 
 Text IsKBStr(Text InputStr);
