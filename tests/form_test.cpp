@@ -1,56 +1,10 @@
 // Drives a real Form1: start-up, the size-panel toggle, the bit buttons, the
 // size fields and the refresh cycle.
-#include "Form1.h"
+#include "FormDriver.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
-
-class FormTest : public QObject {
+class FormTest : public QObject, FormDriver {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
-
-    template <typename Control = QLineEdit> Control* find(const QString& name) {
-        auto* control = form->findChild<Control*>(name);
-        if (!control)
-            qFatal("no control %s", qPrintable(name));
-        return control;
-    }
-    QString text(const QString& name) {
-        if (auto* box = form->findChild<QLineEdit*>(name))
-            return box->text();
-        return find<QLabel>(name)->text();
-    }
-    QPushButton* bit(int index) {
-        return find<QPushButton>(QStringLiteral("BitButton(%1)").arg(index));
-    }
-    QColor backColor(const QString& name) { return find(name)->palette().color(QPalette::Base); }
-    QString bitCaptions() {
-        QString captions;
-        for (int index = 31; index >= 0; --index)
-            captions += bit(index)->text();
-        return captions;
-    }
-    // One tick of the refresh cycle, as the timer delivers it.
-    void tick() { QMetaObject::invokeMethod(find<QTimer>(QStringLiteral("Timer1")), "timeout"); }
-    // A text put into a box as the toolkit's own editing would (no key).
-    void edit(const QString& name, const QString& value) { find(name)->setText(value); }
-    void expectRegister(const QString& hex, const QString& dec, const QString& bin) {
-        QCOMPARE(text("TxtBoxHex"), hex);
-        QCOMPARE(text("TxtBoxDec"), dec);
-        QCOMPARE(text("LableBin"), bin);
-        QCOMPARE(bitCaptions(), QString(bin).remove(u' ').rightJustified(32, u'0'));
-    }
-    void expectSizes(const QString& k, const QString& m, const QString& g) {
-        QCOMPARE(text("txtKsize"), k);
-        QCOMPARE(text("TxtMsize"), m);
-        QCOMPARE(text("txtGsize"), g);
-    }
     // Every child control lies wholly inside (or wholly below) the client area.
     void expectPanels(bool sizePanelShown) {
         for (auto* control : form->findChildren<QWidget*>()) {
@@ -66,25 +20,19 @@ class FormTest : public QObject {
     }
 
   private slots:
-    void init() {
-        form = std::make_unique<Form1>();
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        find<QTimer>(QStringLiteral("Timer1"))->stop(); // the tests tick by hand
-    }
+    void init() { QVERIFY(Start()); }
     void cleanup() { form.reset(); }
 
     void startsCollapsedWithEveryViewAtZero() {
         QCOMPARE(form->windowTitle(), QStringLiteral("Tavrin V1.0"));
         QCOMPARE(find<QPushButton>(QStringLiteral("cmdOpt"))->text(), QStringLiteral("<<"));
-        expectRegister(QStringLiteral("0x0"), QStringLiteral("0"), QStringLiteral("0"));
+        expectViews(QStringLiteral("0x0"), QStringLiteral("0"), QStringLiteral("0"));
         expectSizes(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
         expectPanels(false);
         QCOMPARE(text("Label3").size(), 116);
         QCOMPARE(text("Label2").size(), 126);
         tick();
-        expectRegister(QStringLiteral("0x0"), QStringLiteral("0"), QStringLiteral("0"));
+        expectViews(QStringLiteral("0x0"), QStringLiteral("0"), QStringLiteral("0"));
     }
 
     void toggleShowsAndHidesTheSizePanel() {
@@ -103,16 +51,16 @@ class FormTest : public QObject {
 
     void bitClicksToggleOneBit() {
         QTest::mouseClick(bit(5), Qt::LeftButton);
-        expectRegister(QStringLiteral("0x20"), QStringLiteral("32"), QStringLiteral("10 0000"));
+        expectViews(QStringLiteral("0x20"), QStringLiteral("32"), QStringLiteral("10 0000"));
         QCOMPARE(bit(5)->palette().color(QPalette::Button), QColor(128, 128, 255));
         QTest::mouseClick(bit(31), Qt::LeftButton);
-        expectRegister(QStringLiteral("0x80000020"), QStringLiteral("2147483680"),
-                       QStringLiteral("1000 0000 0000 0000 0000 0000 0010 0000"));
+        expectViews(QStringLiteral("0x80000020"), QStringLiteral("2147483680"),
+                    QStringLiteral("1000 0000 0000 0000 0000 0000 0010 0000"));
         expectSizes(QStringLiteral("2097152.0312"), QStringLiteral("2048.0000"),
                     QStringLiteral("2.0000"));
         QTest::mouseClick(bit(31), Qt::LeftButton);
         QTest::mouseClick(bit(5), Qt::LeftButton);
-        expectRegister(QStringLiteral("0x0"), QStringLiteral("0"), QStringLiteral("0"));
+        expectViews(QStringLiteral("0x0"), QStringLiteral("0"), QStringLiteral("0"));
         QCOMPARE(bit(5)->palette().color(QPalette::Button),
                  QGuiApplication::palette().color(QPalette::Button));
     }
@@ -121,8 +69,8 @@ class FormTest : public QObject {
         edit(QStringLiteral("TxtBoxDec"), QStringLiteral("4294967295"));
         tick();
         QTest::mouseClick(bit(0), Qt::LeftButton);
-        expectRegister(QStringLiteral("0xFFFFFFFE"), QStringLiteral("4294967294"),
-                       QStringLiteral("1111 1111 1111 1111 1111 1111 1111 1110"));
+        expectViews(QStringLiteral("0xFFFFFFFE"), QStringLiteral("4294967294"),
+                    QStringLiteral("1111 1111 1111 1111 1111 1111 1111 1110"));
         // The click left the backups behind; the next tick records them.
         tick();
         edit(QStringLiteral("TxtBoxHex"), QStringLiteral("zz"));
@@ -179,16 +127,16 @@ class FormTest : public QObject {
         QFETCH(QString, cyan);
         edit(box, typed);
         tick();
-        expectRegister(views[0], views[1], views[2]);
+        expectViews(views[0], views[1], views[2]);
         expectSizes(views[3], views[4], views[5]);
         if (!cyan.isEmpty())
-            QCOMPARE(backColor(cyan), QColor(128, 255, 255));
+            QCOMPARE(colour(cyan), QColor(128, 255, 255));
         if (box == QStringLiteral("txtGsize") && !cyan.isEmpty())
             QCOMPARE(QApplication::focusWidget(), find(box));
         // Everything is recorded: a second tick finds nothing to do.
         edit(QStringLiteral("TxtBoxHex"), text("TxtBoxHex"));
         tick();
-        expectRegister(views[0], views[1], views[2]);
+        expectViews(views[0], views[1], views[2]);
     }
 
     void refreshHandlesOneBoxATick() {

@@ -1,45 +1,17 @@
 // Drives the five entry boxes of a real Form1 with key presses and releases,
 // as a user types: filters, conversions at each release, colours, the focus
 // chain, and copy and paste with the program's own rules.
-#include "Form1.h"
+#include "FormDriver.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
 
 namespace {
 const QColor LightCyan(128, 255, 255), Red(255, 0, 0), White(255, 255, 255);
 }
 
-class TypingTest : public QObject {
+class TypingTest : public QObject, FormDriver {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
-
-    QLineEdit* box(const QString& name) { return form->findChild<QLineEdit*>(name); }
-    QString text(const QString& name) {
-        if (auto* control = box(name))
-            return control->text();
-        return form->findChild<QLabel*>(name)->text();
-    }
-    QColor colour(const QString& name) { return box(name)->palette().color(QPalette::Base); }
-    QString bits() {
-        QString captions;
-        for (int index = 31; index >= 0; --index)
-            captions +=
-                form->findChild<QPushButton*>(QStringLiteral("BitButton(%1)").arg(index))->text();
-        return captions;
-    }
-    void tick() {
-        QMetaObject::invokeMethod(form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
-    }
     // Puts the focus in a box holding `start`, the caret at its end.
     QLineEdit* focusBox(const QString& name, const QString& start) {
         QLineEdit* control = box(name);
@@ -47,22 +19,9 @@ class TypingTest : public QObject {
         control->setText(start);
         return control;
     }
-    void expectViews(const QString& hex, const QString& dec, const QString& bin) {
-        QCOMPARE(text("TxtBoxHex"), hex);
-        QCOMPARE(text("TxtBoxDec"), dec);
-        QCOMPARE(text("LableBin"), bin);
-        QCOMPARE(bits(), QString(bin).remove(u' ').rightJustified(32, u'0'));
-    }
 
   private slots:
-    void init() {
-        form = std::make_unique<Form1>();
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
-        QApplication::clipboard()->clear();
-    }
+    void init() { QVERIFY(Start()); }
     void cleanup() { form.reset(); }
 
     void startsInTheHexBox() {
