@@ -105,6 +105,13 @@ char16_t TypedCharacter(const QKeyEvent* event) {
     return text[0].unicode();
 }
 
+// Ctrl or Alt with a printable key types nothing (Alt+1 is no "1").
+bool IsChordOnPrintable(const QKeyEvent* event) {
+    return (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+           event->text().size() == 1 && event->text()[0].unicode() >= 0x20 &&
+           event->text()[0].unicode() != 0x7F;
+}
+
 } // namespace
 
 EventAdapter::EventAdapter(Form1* form) : QObject(form), form(form) {
@@ -178,6 +185,8 @@ bool EventAdapter::KeyPress(const Box& box, QKeyEvent* event) {
         }
         return true;
     }
+    if (IsChordOnPrintable(event))
+        return true;
     if (character == 0)
         return false;
     if (character == Backspace) {
