@@ -62,9 +62,10 @@ class TypingTest : public QObject, FormDriver {
         hex->setSelection(0, 2); // a digit over the prefix would make 9 digits
         QTest::keyClicks(hex, "5");
         QCOMPARE(hex->text(), QStringLiteral("0xF2345678"));
-        hex->selectAll();
-        QTest::keyClicks(hex, "7");
-        QCOMPARE(views(), QStringLiteral("7|7|111|0.0068|0.0000|0.0000"));
+        QLineEdit* dec = focusBox("TxtBoxDec", "1234567890");
+        dec->selectAll();
+        QTest::keyClicks(dec, "7");
+        QCOMPARE(views(), QStringLiteral("0x7|7|111|0.0068|0.0000|0.0000"));
     }
 
     void escapeAndEnter() {
