@@ -13,7 +13,7 @@ if [[ $mode != run && $mode != test ]]; then
 fi
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-wqy-microhei
-          libgtest-dev xvfb xauth x11-utils)
+          libgtest-dev xvfb xauth x11-utils desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q 'install ok installed' ||

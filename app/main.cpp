@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tavrin"));
     Form1 form;
     form.show();
     return app.exec();

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build of ./setup.sh, installs it with
+# apt, starts the installed program under Xvfb, finds its window, and removes
+# the package again. Prints the package's size and dependencies.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+dpkg-query -W -f='${Status}\n' dpkg-dev 2>/dev/null | grep -q 'install ok installed' ||
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends dpkg-dev >/dev/null
+
+rm -rf build/package
+(cd build && cpack -G DEB -B package >/dev/null)
+deb=$(ls build/package/tavrin_*.deb)
+echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+echo "depends: $(dpkg-deb -f "$deb" Depends)"
+
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
+trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tavrin >/dev/null' EXIT
+tests/window_starts.sh /usr/bin/tavrin "Tavrin V1.0"
+echo "installed package starts: window found"
