@@ -4,10 +4,13 @@
 
 #include "Value.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <type_traits>
 
 namespace colours {
 inline const QColor White{255, 255, 255};
@@ -26,8 +29,14 @@ inline value::Text TextOf(const QPushButton* button) {
     return button->text().toStdU16String();
 }
 
+// A box announces its own text changes; a caption read as a value (the bit
+// buttons, the binary label) is announced here.
 template <typename Control> void SetText(Control* control, const value::Text& text) {
     control->setText(QString::fromStdU16String(text));
+    if constexpr (!std::is_same_v<Control, QLineEdit>) {
+        QAccessibleValueChangeEvent event(control, control->text());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // A box's background is its palette's base colour.

@@ -2,6 +2,7 @@
 // backup strings.
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "EventAdapter.h"
 
@@ -75,6 +76,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 // The form description: every control with its name, place, caption and font,
 // in the order the form creates them.
 void Form1::CreateControls() {
+    InstallAccessibility();
     setWindowTitle(QStringLiteral("Tavrin V1.0"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/tavrin-16.png"), QSize(16, 16));
@@ -87,9 +89,12 @@ void Form1::CreateControls() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
 
-    auto box = [this](const char* name, QRect place, const char16_t* text, double points) {
+    // A box is read out under the caption beside it.
+    auto box = [this](const char* name, QRect place, const char16_t* text, double points,
+                      const QString& caption) {
         auto* control = new QLineEdit(QString::fromUtf16(text), this);
         control->setObjectName(QLatin1String(name));
+        control->setAccessibleName(caption);
         control->setGeometry(place);
         control->setFont(BoxFont(points));
         return control;
@@ -102,16 +107,18 @@ void Form1::CreateControls() {
         return control;
     };
 
-    txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), u"0", 9.75);
-    TxtMsize = box("TxtMsize", Twips(600, 4320, 1575, 315), u"0", 9.75);
-    txtKsize = box("txtKsize", Twips(600, 3840, 1575, 315), u"0", 9.75);
+    txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), u"0", 9.75, QStringLiteral("GB"));
+    TxtMsize = box("TxtMsize", Twips(600, 4320, 1575, 315), u"0", 9.75, QStringLiteral("MB"));
+    txtKsize = box("txtKsize", Twips(600, 3840, 1575, 315), u"0", 9.75, QStringLiteral("KB"));
 
     cmdOpt = new QPushButton(QStringLiteral("<<"), this);
     cmdOpt->setObjectName(QStringLiteral("cmdOpt"));
     cmdOpt->setGeometry(Twips(6960, 3240, 375, 255));
 
-    TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), u"0", 9.75);
-    TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), u"0x0", 9.75);
+    TxtBoxDec =
+        box("TxtBoxDec", Twips(4680, 2640, 2535, 375), u"0", 9.75, QStringLiteral("十进制"));
+    TxtBoxHex =
+        box("TxtBoxHex", Twips(1560, 2640, 2055, 375), u"0x0", 9.75, QStringLiteral("十六进制"));
     SetBackColor(TxtBoxHex, colours::White);
 
     // The bit buttons show their background colour flat on the face, as the
@@ -125,6 +132,12 @@ void Form1::CreateControls() {
         button->setObjectName(QStringLiteral("BitButton(%1)").arg(index));
         button->setGeometry(Twips(BitColumnLeft[column], upper ? 840 : 1920, 255, 495));
         button->setStyle(flatFace);
+        button->setAccessibleName(QStringLiteral("位 %1").arg(index));
+        const auto weight = 1ull << index;
+        button->setToolTip(QStringLiteral("位 %1 = %2 = 0x%3")
+                               .arg(index)
+                               .arg(weight)
+                               .arg(QString::number(weight, 16).toUpper()));
         BitButton[static_cast<std::size_t>(index)] = button;
     }
 
@@ -132,6 +145,7 @@ void Form1::CreateControls() {
     Label8 = label("Label8", Twips(2280, 4320, 615, 255), QStringLiteral("MB"));
     Label7 = label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"));
     LableBin = label("LableBin", Twips(1440, 3240, 3735, 375), QStringLiteral("0"));
+    LableBin->setAccessibleName(QStringLiteral("二进制"));
     Label6 = label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："));
     Label5 = label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："));
     Label4 = label("Label4", Twips(480, 2760, 975, 255), QStringLiteral("十六进制："));

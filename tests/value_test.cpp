@@ -10,7 +10,9 @@ using namespace value;
 
 namespace {
 
-std::string Narrow(const Text& text) { return {text.begin(), text.end()}; }
+std::string Narrow(const Text& text) {
+    return {text.begin(), text.end()};
+}
 
 // Runs function over rows of {input, expected}.
 template <typename Function, typename Expected>
