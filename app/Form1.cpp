@@ -197,3 +197,18 @@ void Form1::SetStringBak() {
     MsizeStrBak = TextOf(TxtMsize);
     GsizeStrBak = TextOf(txtGsize);
 }
+
+// A refused entry records its own box only: a text still pending in another
+// box (the default written on leaving it, a context-menu edit) stays for the
+// refresh cycle to take up, instead of standing unchecked beside the value.
+void Form1::SetStringBakOf(const QLineEdit* box) {
+    const std::pair<const QLineEdit*, Text*> backups[] = {{TxtBoxHex, &HexStrBak},
+                                                          {TxtBoxDec, &DecStrBak},
+                                                          {txtKsize, &KsizeStrBak},
+                                                          {TxtMsize, &MsizeStrBak},
+                                                          {txtGsize, &GsizeStrBak}};
+    for (const auto& [control, backup] : backups) {
+        if (control == box)
+            *backup = TextOf(box);
+    }
+}

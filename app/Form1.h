@@ -32,6 +32,7 @@ class Form1 : public QWidget {
     void Form_Load();
     void cmdOpt_Click();
     void SetStringBak();
+    void SetStringBakOf(const QLineEdit* box);
     // Sets the window's outer height in twips.
     void SetHeight(int twips);
 

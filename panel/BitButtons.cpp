@@ -51,4 +51,8 @@ void Form1::BitButton_Click(std::int16_t index) {
     SetText(LableBin, HexValue2BinStr(v));
     SetText(TxtBoxHex, u"0x" + HexVal2HexStr(v));
     SetKB_MB_GB(Trim(TextOf(TxtBoxDec)));
+    // The click has written all five boxes: recorded now, a text the refresh
+    // cycle refuses in one of them gets the click's value back, not the one
+    // before it.
+    SetStringBak();
 }

@@ -27,17 +27,19 @@ void Form1::TxtBoxDec_KeyPress(std::int16_t& KeyAscii) {
     FilterDigitKey(TxtBoxDec, KeyAscii, 10, u'9', next);
 }
 
-// An out-of-range number only turns the box red; it is recorded all the same.
+// An out-of-range number only turns the box red; it is recorded as the box's
+// backup all the same, so that the refresh cycle leaves it in place.
 void Form1::TxtBoxDec_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
     CopyOrPaste(TxtBoxDec, KeyCode, Shift, IsDecStr);
     const Text t = Trim(TextOf(TxtBoxDec));
     if (IsOutOfRange(t, DecLimit)) {
         SetBackColor(TxtBoxDec, colours::Red);
+        SetStringBakOf(TxtBoxDec);
     } else {
         EnterBox(TxtBoxDec);
         SetValueFromDec(t);
+        SetStringBak();
     }
-    SetStringBak();
 }
 
 void Form1::SetValueFromDec(const Text& t) {

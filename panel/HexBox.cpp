@@ -64,10 +64,11 @@ void Form1::TxtBoxHex_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
     if (IsHexEntry(t)) {
         EnterBox(TxtBoxHex);
         SetValueFromHex(t);
+        SetStringBak();
     } else {
         SetBackColor(TxtBoxHex, colours::Red);
+        SetStringBakOf(TxtBoxHex);
     }
-    SetStringBak();
 }
 
 void Form1::SetValueFromHex(const Text& t) {

@@ -41,19 +41,21 @@ void Form1::SizeBox_KeyPress(QLineEdit* box, std::int16_t& KeyAscii) {
 }
 
 // A refused text (too large, or not digits alone, as a size written with a
-// point) only turns the box red; it is recorded all the same.
+// point) only turns the box red; it is recorded as the box's backup all the
+// same, so that the refresh cycle leaves it in place.
 void Form1::SizeBox_KeyUp(QLineEdit* box, std::int16_t& KeyCode, std::int16_t& Shift) {
     const SizeBox size = SizeBoxOf(box);
     CopyOrPaste(box, KeyCode, Shift, size.validator);
     if (IsOutOfRange(Trim(TextOf(box)), size.rangeLimit)) {
         SetBackColor(box, colours::Red);
+        SetStringBakOf(box);
     } else {
         EnterBox(box);
         SetValueFromSize(box);
         if (box == txtGsize)
             txtGsize->setFocus();
+        SetStringBak();
     }
-    SetStringBak();
 }
 
 // The box itself keeps its text as typed ("0012" stays "0012").

@@ -66,6 +66,15 @@ class FormTest : public QObject, FormDriver {
         QCOMPARE(box("TxtBoxHex")->text(), QStringLiteral("0xFFFFFFFE"));
     }
 
+    // A text the refresh cycle refuses gets the click's value back, not the
+    // value from before the click.
+    void refusedTextAfterAClickKeepsTheClick() {
+        QTest::mouseClick(bit(3), Qt::LeftButton);
+        edit("TxtBoxHex", "0x8zz");
+        tick();
+        QCOMPARE(views(), QStringLiteral("0x8|8|1000|0.0078|0.0000|0.0000"));
+    }
+
     void setBitShowsLightBlueFlat() {
         QTest::mouseClick(bit(7), Qt::LeftButton);
         const QImage face = bit(7)->grab().toImage();

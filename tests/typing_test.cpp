@@ -133,6 +133,20 @@ class TypingTest : public QObject, FormDriver {
         QCOMPARE(colour("TxtBoxDec"), LightCyan);
     }
 
+    // A refused key release in one box leaves another box's pending text (here
+    // the default written on leaving it emptied) to the refresh cycle.
+    void refusedKeyLeavesOtherBoxesPending() {
+        QTest::keyClicks(focusBox("TxtBoxDec", ""), "5000");
+        box("txtGsize")->setFocus();
+        box("txtGsize")->selectAll();
+        box("txtGsize")->del(); // as the context menu's Delete does: no key
+        box("TxtMsize")->setFocus();
+        QTest::keyClick(box("TxtMsize"), Qt::Key_Left); // "0.0047" holds a point: refused
+        QCOMPARE(colour("TxtMsize"), Red);
+        tick();
+        QCOMPARE(views(), QStringLiteral("0x0|0|0|0|0|0"));
+    }
+
     void emptiedBoxGetsItsDefaultOnLeaving() {
         QTest::keyClick(focusBox("TxtBoxHex", "1"), Qt::Key_Backspace);
         box("TxtBoxDec")->setFocus();
