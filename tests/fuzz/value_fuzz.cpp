@@ -1,0 +1,62 @@
+// libFuzzer target for the Value library: arbitrary 16-bit texts into every
+// validator, converter and formatter.
+#include "Value.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+using namespace value;
+
+namespace {
+
+void Require(bool property) {
+    if (!property)
+        std::abort();
+}
+
+// A text that a check accepted converts without an error, into the register's
+// range, and its binary text agrees with that of its value.
+void CheckHexValue(const Text& accepted) {
+    const double v = HexStr2DecDoubleValue(accepted);
+    Require(v >= 0 && v <= 4294967295.0);
+    Require(HexStr2BinStr(accepted) == HexValue2BinStr(DoubleValue2LongValue(v)));
+}
+
+void CheckWholeNumber(const Text& accepted, double unit) {
+    const double bytes = DecStr2DoubleValue(accepted) * unit;
+    Require(bytes >= 0 && bytes <= 4294967295.0);
+    Require(HexValue2DoubleVal(DoubleValue2LongValue(bytes)) == bytes);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Text text(size / 2, u'\0');
+    std::memcpy(text.data(), data, text.size() * 2);
+
+    // The checks and helpers never raise, for any text of any length.
+    const Text hex = IsHexStr(text), dec = IsDecStr(text);
+    const Text kb = IsKBStr(text), mb = IsMBStr(text), gb = IsGBStr(text);
+    (void)IsDot(text), (void)IsHexChar(text), (void)RemoveHead0(text), (void)GetFormatBinStr(text);
+    (void)HexStr2BinStr(text), (void)LeadingNumber(text), (void)SignificantLength(text);
+    const Text trimmed = Trim(text);
+
+    if (!hex.empty()) {
+        CheckHexValue(hex);
+        CheckHexValue(trimmed);
+    }
+    if (IsHexEntry(trimmed))
+        CheckHexValue(trimmed); // what a key release in the hexadecimal box converts
+    if (!dec.empty())
+        CheckWholeNumber(dec, 1);
+    if (!IsOutOfRange(trimmed, 4294967296.0))
+        CheckWholeNumber(trimmed, 1); // what a key release in the decimal box converts
+    if (!kb.empty())
+        CheckWholeNumber(kb, 1024);
+    if (!mb.empty())
+        CheckWholeNumber(mb, 1048576);
+    if (!gb.empty())
+        CheckWholeNumber(gb, 1073741824);
+    return 0;
+}

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the project with the address and undefined-behaviour sanitizers in
+# build-sanitize/ and runs the unit tests and the offscreen GUI tests there.
+# Any sanitizer report fails the run. Needs the packages of ./setup.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRIN_SANITIZE=ON >/dev/null
+cmake --build build-sanitize
+export UBSAN_OPTIONS=print_stacktrace=1
+cd build-sanitize
+# Every test but the exhaustive check (minutes under the sanitizers), those on
+# a real X server, and the checks of files.
+ctest -j2 --output-on-failure -E 'exhaustive|_xcb|window_starts|_valid'
