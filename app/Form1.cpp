@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
@@ -18,6 +19,10 @@
 #include <vector>
 
 namespace {
+
+// The icon as XPM, which Qt reads without loading any image-format plugin.
+#include "icons/tavrin-16.xpm"
+#include "icons/tavrin-32.xpm"
 
 // Positions and sizes are given in twips, 15 to a device-independent pixel.
 int Px(int twips) {
@@ -79,8 +84,8 @@ void Form1::CreateControls() {
     InstallAccessibility();
     setWindowTitle(QStringLiteral("Tavrin V1.0"));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/tavrin-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/tavrin-32.png"), QSize(32, 32));
+    icon.addPixmap(QPixmap(tavrin_16));
+    icon.addPixmap(QPixmap(tavrin_32));
     setWindowIcon(icon);
     setFont(WindowFont());
     setFixedWidth(Px(ClientWidthTwips));

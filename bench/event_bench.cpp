@@ -1,0 +1,90 @@
+// The work each event costs on a real Form1, measured with QBENCHMARK: a key
+// release in each of the five boxes (every view rewritten), a bit-button
+// click, a tick that finds nothing to do, and a tick that runs each branch.
+#include "../tests/FormDriver.h"
+
+#include <QKeyEvent>
+
+class EventBench : public QObject, FormDriver {
+    Q_OBJECT
+
+    void release(QLineEdit* target) {
+        QKeyEvent event(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+
+  private slots:
+    void init() { QVERIFY(Start()); }
+    void cleanup() { form.reset(); }
+
+    void keyRelease_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("TxtBoxHex") << "TxtBoxHex"
+                                   << "0x12345678";
+        QTest::newRow("TxtBoxDec") << "TxtBoxDec"
+                                   << "305419896";
+        QTest::newRow("txtKsize") << "txtKsize"
+                                  << "298261";
+        QTest::newRow("TxtMsize") << "TxtMsize"
+                                  << "291";
+        QTest::newRow("txtGsize") << "txtGsize"
+                                  << "2";
+    }
+    void keyRelease() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        box(name)->setFocus();
+        box(name)->setText(text);
+        QBENCHMARK {
+            release(box(name));
+        }
+    }
+
+    void bitClick() {
+        QBENCHMARK {
+            bit(13)->click();
+        }
+    }
+
+    void tickWithNothingToDo() {
+        QBENCHMARK {
+            tick();
+        }
+    }
+
+    void tickBranch_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("TxtBoxHex") << "TxtBoxHex"
+                                   << "0x12345678"
+                                   << "0x12345679";
+        QTest::newRow("TxtBoxDec") << "TxtBoxDec"
+                                   << "305419896"
+                                   << "305419897";
+        QTest::newRow("txtKsize") << "txtKsize"
+                                  << "298261"
+                                  << "298262";
+        QTest::newRow("TxtMsize") << "TxtMsize"
+                                  << "291"
+                                  << "292";
+        QTest::newRow("txtGsize") << "txtGsize"
+                                  << "2"
+                                  << "3";
+    }
+    // Each round sets the box as the context menu would, then ticks once.
+    void tickBranch() {
+        QFETCH(QString, name);
+        QFETCH(QString, one);
+        QFETCH(QString, other);
+        bool flip = false;
+        QBENCHMARK {
+            edit(name, (flip = !flip) ? one : other);
+            tick();
+        }
+    }
+};
+
+QTEST_MAIN(EventBench)
+#include "event_bench.moc"
