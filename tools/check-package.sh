@@ -5,8 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-dpkg-query -W -f='${Status}\n' dpkg-dev 2>/dev/null | grep -q 'install ok installed' ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends dpkg-dev >/dev/null
+tools/install-missing.sh dpkg-dev
 
 rm -rf build/package
 (cd build && cpack -G DEB -B package >/dev/null)
