@@ -46,7 +46,8 @@ TEST(Validation, EntryRules) {
     ExpectAll<bool (*)(const Text&), bool>(IsHexEntry, {{u"", true}, {u"0", true}, {u"0x", true}, {u"x0", true}, {u"1f", true},
         {u"0X00000000FFFFFFFF", true}, {u"123456789", false}, {u"50x12", false}, {u"0x 1", false}, {u"00x1", false}});
     ExpectAll([](const Text& t) { return IsOutOfRange(t, 4096); }, std::initializer_list<std::pair<Text, bool>>{
-        {u"", false}, {u"4095", false}, {u"4096", true}, {u"1.5", true}, {u"9E-10", true}, {u"+3", true}});
+        {u"", false}, {u"4095", false}, {u"4096", true}, {u"1.5", true}, {u"9E-10", true}, {u"+3", true},
+        {Text(40000, u'0'), true}});
 }
 
 TEST(Validation, TextsTooLongToMeasureAreRefused) {
@@ -64,6 +65,7 @@ TEST(Conversions, DigitTexts) {
     ExpectAll<double (*)(Text), double>(HexStr2DecDoubleValue, {{u"0x12345678", 305419896}, {u"0xffffffff", 4294967295.0},
         {u"0x", 0}, {u"", 0}, {u"1G", 16}, {u"50x12", 327698}});
     EXPECT_THROW(DecStr2DoubleValue(Text(u"1").append(400, u'0')), FloatingPointError);
+    EXPECT_EQ(DecStr2DoubleValue(Text(400, u'0').append(u"8")), 8); // found by fuzzing
     EXPECT_THROW(HexStr2DecDoubleValue(Text(u"1").append(300, u'0')), FloatingPointError);
 }
 

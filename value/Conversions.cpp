@@ -40,10 +40,13 @@ double DecStr2DoubleValue(Text DecStr) {
     const auto n = DecStr.size();
     double acc = 0.0;
     // From the right: a character that is no digit adds nothing but still
-    // takes its position, so "1.5" is 105.
+    // takes its position, so "1.5" is 105. A zero adds nothing either, so its
+    // power is not computed: leading zeros beyond 10^308 do not overflow.
     for (std::size_t i = 1; i <= n; ++i) {
         const char16_t c = DecStr[n - i];
         const int digit = detail::IsDecimalDigit(c) ? c - u'0' : 0;
+        if (digit == 0)
+            continue;
         const double power = std::pow(10.0, static_cast<double>(i - 1));
         RequireFinite(power);
         acc = power * digit + acc;

@@ -67,6 +67,8 @@ Boolean IsDot(Text InputStr) {
 }
 
 bool IsOutOfRange(const Text& trimmed, double limit) {
+    if (trimmed.size() > detail::MaxTextLength)
+        return true;
     for (char16_t c : trimmed) {
         if (!detail::IsDecimalDigit(c))
             return true;

@@ -80,7 +80,8 @@ Text GetFormatBinStr(Text InBinStr);
 // --- What the entry boxes accept at a key release ---
 
 // A number text is out of range when it holds anything but the digits "0"
-// to "9" (its reading would be ambiguous), or when its number is limit or more.
+// to "9" (its reading would be ambiguous), when its number is limit or more,
+// or when it is too long to measure.
 bool IsOutOfRange(const Text& trimmed, double limit);
 // The shape typing and a validated paste give the hexadecimal box: an
 // optional "0", an optional "x" or "X", then hexadecimal digits of which at
