@@ -64,27 +64,26 @@ class SessionTest : public QObject, FormDriver {
             key(c.unicode() < 128 && c.isLetterOrNumber() ? c.toUpper().unicode() : 0, {}, c);
         } else if (kind == 3) {
             key(keys[pick(std::size(keys))], pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
-        } else if (kind == 4) {
+        } else if (kind == 4) { // Ctrl+C, Ctrl+V, Shift+Insert, Ctrl+X
+            static const std::tuple<int, Qt::KeyboardModifiers, const char*> chords[] = {
+                {Qt::Key_C, Qt::ControlModifier, "\x03"},
+                {Qt::Key_V, Qt::ControlModifier, "\x16"},
+                {Qt::Key_Insert, Qt::ShiftModifier, ""},
+                {Qt::Key_X, Qt::ControlModifier, "\x18"}};
             QApplication::clipboard()->setText(randomText());
-            const int chord = pick(4);
-            if (chord == 0)
-                key(Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03"));
-            else if (chord == 1)
-                key(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
-            else if (chord == 2)
-                key(Qt::Key_Insert, Qt::ShiftModifier);
-            else
-                key(Qt::Key_X, Qt::ControlModifier, QStringLiteral("\x18"));
+            const auto& [code, modifiers, text] = chords[pick(4)];
+            key(code, modifiers, QString::fromLatin1(text));
         } else if (kind == 5) { // what the context menu and the mouse do, without a key
+            static void (QLineEdit::*const edits[])() = {&QLineEdit::paste, &QLineEdit::cut,
+                                                         &QLineEdit::del, &QLineEdit::undo};
             QLineEdit* target = randomBox();
             QApplication::clipboard()->setText(randomText());
             const int edit = pick(5);
             trail << QStringLiteral("edit %1 in %2").arg(edit).arg(target->objectName());
-            edit == 0   ? target->paste()
-            : edit == 1 ? target->cut()
-            : edit == 2 ? target->del()
-            : edit == 3 ? target->undo()
-                        : target->setText(randomText());
+            if (edit < 4)
+                (target->*edits[edit])();
+            else
+                target->setText(randomText());
             pending[target->objectName()] = target->text();
         } else if (kind == 6) {
             QPushButton* clicked = pick(20) == 0 ? button("cmdOpt") : bit(pick(32));
