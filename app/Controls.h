@@ -5,7 +5,9 @@
 #include "Value.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QColor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +49,12 @@ inline void SetBackColor(QLineEdit* box, const QColor& colour) {
 }
 
 // The system clipboard, as plain text.
-void ClearClipboard();
-void SetClipboardText(const value::Text& text);
-value::Text ClipboardText();
+inline void ClearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+inline void SetClipboardText(const value::Text& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdU16String(text));
+}
+inline value::Text ClipboardText() {
+    return QGuiApplication::clipboard()->text().toStdU16String();
+}

@@ -4,20 +4,7 @@
 
 #include "Controls.h"
 
-#include <QApplication>
-#include <QClipboard>
-
 using namespace value;
-
-void ClearClipboard() {
-    QApplication::clipboard()->clear();
-}
-void SetClipboardText(const Text& text) {
-    QApplication::clipboard()->setText(QString::fromStdU16String(text));
-}
-Text ClipboardText() {
-    return QApplication::clipboard()->text().toStdU16String();
-}
 
 namespace {
 constexpr std::int16_t ShiftMask = 1, CtrlMask = 2;

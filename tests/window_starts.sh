@@ -3,7 +3,7 @@
 # Usage: window_starts.sh PROGRAM TITLE
 set -u
 program=$1 title=$2
-exec xvfb-run -a bash -c '
+exec xvfb-run -a -n 100 bash -c '
     "$0" & pid=$!
     for _ in $(seq 100); do
         if xwininfo -root -tree | grep -qF "\"$1\""; then
