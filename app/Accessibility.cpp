@@ -5,21 +5,18 @@
 
 namespace {
 
-// The bit buttons and the binary label are read by their caption as value.
-bool IsReadAsValue(const QObject* object) {
-    return object->objectName().startsWith(QLatin1String("BitButton(")) ||
-           object->objectName() == QLatin1String("LableBin");
-}
+// Marks a control whose caption is read as its value.
+constexpr char CaptionIsValue[] = "tavrin-caption-is-value";
 
 // A label or push button of the window. Interfaces can be made while the
-// window is still being built, before the control has its name, so what is
-// read as its value is decided when it is read.
+// window is still being built, before the control is marked, so what is read
+// as its value is decided when it is read.
 class WindowCaption : public QAccessibleWidget {
   public:
     using QAccessibleWidget::QAccessibleWidget;
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value && IsReadAsValue(object()))
+        if (t == QAccessible::Value && object()->property(CaptionIsValue).toBool())
             return widget()->property("text").toString();
         return QAccessibleWidget::text(t);
     }
@@ -56,4 +53,8 @@ void InstallAccessibility() {
         return true;
     }();
     (void)installed;
+}
+
+void ReadCaptionAsValue(QWidget* control) {
+    control->setProperty(CaptionIsValue, true);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
-// Lets a screen reader read the bit buttons and the binary label: their
-// caption is their value, under a name of their own ("位 5", "二进制").
-// Safe to call more than once.
+class QWidget;
+
+// Lets a screen reader read the window's labels and push buttons; call it
+// before they are created. Safe to call more than once.
 void InstallAccessibility();
+// Has a label's or push button's caption read as its value, under the
+// accessible name the window gives it ("位 5" reads "1").
+void ReadCaptionAsValue(QWidget* control);

@@ -2,6 +2,7 @@
 
 #include "Form1.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -10,65 +11,36 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <cstdio>
 #include <functional>
 
 namespace {
 
-constexpr std::int16_t Backspace = 8, Enter = 13, Escape = 27;
+using namespace value::keys;
 
 // The virtual-key code of a released key; 0 for keys no handler knows.
 std::int16_t VirtualKey(const QKeyEvent* event) {
     const int key = event->key();
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return static_cast<std::int16_t>(key); // the same codes: 65 to 90, 48 to 57
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return 0;
+    static const std::pair<int, std::int16_t> named[] = {
+        {Qt::Key_Backspace, Backspace}, {Qt::Key_Tab, Tab},       {Qt::Key_Return, Enter},
+        {Qt::Key_Enter, Enter},         {Qt::Key_Shift, ShiftKey}, {Qt::Key_Control, ControlKey},
+        {Qt::Key_Alt, AltKey},          {Qt::Key_Escape, Escape}, {Qt::Key_Space, Space},
+        {Qt::Key_PageUp, PageUp},       {Qt::Key_PageDown, PageDown}, {Qt::Key_End, End},
+        {Qt::Key_Home, Home},           {Qt::Key_Left, Left},     {Qt::Key_Up, Up},
+        {Qt::Key_Right, Right},         {Qt::Key_Down, Down},     {Qt::Key_Insert, Insert},
+        {Qt::Key_Delete, Delete}};
+    for (const auto& [qtKey, code] : named) {
+        if (qtKey == key)
+            return code;
     }
+    return 0;
 }
 
 std::int16_t ModifierMask(Qt::KeyboardModifiers modifiers) {
-    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) |
-                                     (modifiers & Qt::ControlModifier ? 2 : 0) |
-                                     (modifiers & Qt::AltModifier ? 4 : 0));
+    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? ShiftMask : 0) |
+                                     (modifiers & Qt::ControlModifier ? CtrlMask : 0) |
+                                     (modifiers & Qt::AltModifier ? AltMask : 0));
 }
 
 // The toolkit's own clipboard and undo chords: only the handlers copy and
@@ -115,38 +87,25 @@ bool IsChordOnPrintable(const QKeyEvent* event) {
 } // namespace
 
 EventAdapter::EventAdapter(Form1* form) : QObject(form), form(form) {
-    boxes = {{form->TxtBoxHex, &Form1::TxtBoxHex_GotFocus, &Form1::TxtBoxHex_LostFocus,
-              &Form1::TxtBoxHex_KeyPress, &Form1::TxtBoxHex_KeyUp},
-             {form->TxtBoxDec, &Form1::TxtBoxDec_GotFocus, &Form1::TxtBoxDec_LostFocus,
-              &Form1::TxtBoxDec_KeyPress, &Form1::TxtBoxDec_KeyUp},
-             {form->txtKsize, &Form1::txtKsize_GotFocus, &Form1::txtKsize_LostFocus,
-              &Form1::txtKsize_KeyPress, &Form1::txtKsize_KeyUp},
-             {form->TxtMsize, &Form1::TxtMsize_GotFocus, &Form1::TxtMsize_LostFocus,
-              &Form1::TxtMsize_KeyPress, &Form1::TxtMsize_KeyUp},
-             {form->txtGsize, &Form1::txtGsize_GotFocus, &Form1::txtGsize_LostFocus,
-              &Form1::txtGsize_KeyPress, &Form1::txtGsize_KeyUp}};
-    for (const Box& box : boxes)
+    for (const Box& box : form->EntryBoxes)
         box.control->installEventFilter(this);
-
     connect(form->Timer1, &QTimer::timeout, this, [this] { Run(&Form1::Timer1_Timer); });
     connect(form->cmdOpt, &QPushButton::clicked, this, [this] { Run(&Form1::cmdOpt_Click); });
-    for (std::int16_t index = 0; index < 32; ++index) {
-        connect(form->BitButton[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
-                [this, index] { Run([index](Form1* f) { f->BitButton_Click(index); }); });
-    }
-    form->Timer1->start();
+    connect(form->BitButton, &QButtonGroup::idClicked, this, [this](int id) {
+        Run([id](Form1* f) { f->BitButton_Click(static_cast<std::int16_t>(id)); });
+    });
 }
 
 template <typename Handler> void EventAdapter::Run(Handler handler) {
     try {
         std::invoke(handler, form);
     } catch (const value::ArithmeticError& error) {
-        std::fprintf(stderr, "tavrin: %s; the views keep their texts\n", error.what());
+        qWarning("tavrin: %s; the views keep their texts", error.what());
     }
 }
 
 bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
-    for (const Box& box : boxes) {
+    for (const Box& box : form->EntryBoxes) {
         if (box.control != watched)
             continue;
         switch (event->type()) {
@@ -231,7 +190,7 @@ void EventAdapter::FocusIn(const Box& box) {
     if (focused == box.control)
         return; // back from an inactive window or a context menu
     if (focused) {
-        for (const Box& previous : boxes) {
+        for (const Box& previous : form->EntryBoxes) {
             if (previous.control == focused)
                 FocusOut(previous);
         }

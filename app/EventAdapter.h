@@ -1,11 +1,11 @@
 #pragma once
 
+#include "Form1.h"
+
 #include <QObject>
 
 #include <cstdint>
-#include <vector>
 
-class Form1;
 class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
@@ -24,13 +24,7 @@ class EventAdapter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct Box {
-        QLineEdit* control;
-        void (Form1::*GotFocus)();
-        void (Form1::*LostFocus)();
-        void (Form1::*KeyPress)(std::int16_t&);
-        void (Form1::*KeyUp)(std::int16_t&, std::int16_t&);
-    };
+    using Box = Form1::EntryBox;
 
     // Runs one handler. An arithmetic error ends that handler, leaves the
     // views as they stand and is reported in one line; the program goes on.
@@ -46,7 +40,6 @@ class EventAdapter : public QObject {
     void FocusOut(const Box& box);
 
     Form1* form;
-    std::vector<Box> boxes;
     // The box the window's focus is in, as the handlers know it: it stays
     // while the window is inactive or a context menu is open.
     QLineEdit* focused = nullptr;

@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "EventAdapter.h"
 
+#include <QButtonGroup>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -73,8 +74,10 @@ constexpr int BitColumnLeft[16] = {480,  840,  1200, 1560, 2280, 2640, 3000, 336
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     CreateControls();
+    DescribeEntryBoxes();
     adapter = new EventAdapter(this);
     Form_Load();
+    Timer1->start();
     TxtBoxHex->setFocus(); // so that a user can type at once
 }
 
@@ -94,10 +97,9 @@ void Form1::CreateControls() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
 
-    // A box is read out under the caption beside it.
-    auto box = [this](const char* name, QRect place, const char16_t* text, double points,
-                      const QString& caption) {
-        auto* control = new QLineEdit(QString::fromUtf16(text), this);
+    // A box is read out under the caption beside it; its text is its row's.
+    auto box = [this](const char* name, QRect place, double points, const QString& caption) {
+        auto* control = new QLineEdit(this);
         control->setObjectName(QLatin1String(name));
         control->setAccessibleName(caption);
         control->setGeometry(place);
@@ -112,24 +114,26 @@ void Form1::CreateControls() {
         return control;
     };
 
-    txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), u"0", 9.75, QStringLiteral("GB"));
-    TxtMsize = box("TxtMsize", Twips(600, 4320, 1575, 315), u"0", 9.75, QStringLiteral("MB"));
-    txtKsize = box("txtKsize", Twips(600, 3840, 1575, 315), u"0", 9.75, QStringLiteral("KB"));
+    txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), 9.75, QStringLiteral("GB"));
+    TxtMsize = box("TxtMsize", Twips(600, 4320, 1575, 315), 9.75, QStringLiteral("MB"));
+    txtKsize = box("txtKsize", Twips(600, 3840, 1575, 315), 9.75, QStringLiteral("KB"));
 
     cmdOpt = new QPushButton(QStringLiteral("<<"), this);
     cmdOpt->setObjectName(QStringLiteral("cmdOpt"));
     cmdOpt->setGeometry(Twips(6960, 3240, 375, 255));
 
-    TxtBoxDec =
-        box("TxtBoxDec", Twips(4680, 2640, 2535, 375), u"0", 9.75, QStringLiteral("十进制"));
-    TxtBoxHex =
-        box("TxtBoxHex", Twips(1560, 2640, 2055, 375), u"0x0", 9.75, QStringLiteral("十六进制"));
+    TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), 9.75, QStringLiteral("十进制"));
+    TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), 9.75, QStringLiteral("十六进制"));
     SetBackColor(TxtBoxHex, colours::White);
 
     // The bit buttons show their background colour flat on the face, as the
     // classic Windows style paints a button: Fusion would draw a gradient.
     auto* flatFace = QStyleFactory::create(QStringLiteral("Windows"));
     flatFace->setParent(this);
+    // Not exclusive and not checkable: a click toggles its own bit only. In
+    // the group the arrow keys move the focus between the bits by position.
+    BitButton = new QButtonGroup(this);
+    BitButton->setExclusive(false);
     for (int index = 31; index >= 0; --index) {
         const bool upper = index >= 16;
         const int column = 15 - index % 16;
@@ -138,12 +142,13 @@ void Form1::CreateControls() {
         button->setGeometry(Twips(BitColumnLeft[column], upper ? 840 : 1920, 255, 495));
         button->setStyle(flatFace);
         button->setAccessibleName(QStringLiteral("位 %1").arg(index));
+        ReadCaptionAsValue(button);
         const auto weight = 1ull << index;
         button->setToolTip(QStringLiteral("位 %1 = %2 = 0x%3")
                                .arg(index)
                                .arg(weight)
                                .arg(QString::number(weight, 16).toUpper()));
-        BitButton[static_cast<std::size_t>(index)] = button;
+        BitButton->addButton(button, index);
     }
 
     Label9 = label("Label9", Twips(2280, 4800, 615, 255), QStringLiteral("GB"));
@@ -151,6 +156,7 @@ void Form1::CreateControls() {
     Label7 = label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"));
     LableBin = label("LableBin", Twips(1440, 3240, 3735, 375), QStringLiteral("0"));
     LableBin->setAccessibleName(QStringLiteral("二进制"));
+    ReadCaptionAsValue(LableBin);
     Label6 = label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："));
     Label5 = label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："));
     Label4 = label("Label4", Twips(480, 2760, 975, 255), QStringLiteral("十六进制："));
@@ -162,19 +168,48 @@ void Form1::CreateControls() {
     Label1->setFont(BoxFont(12));
 
     // The tab order: bit 0 to bit 31, then the boxes and the toggle.
-    std::vector<QWidget*> tabOrder(BitButton.begin(), BitButton.end());
+    std::vector<QWidget*> tabOrder;
+    for (int index = 0; index < 32; ++index)
+        tabOrder.push_back(BitButton->button(index));
     tabOrder.insert(tabOrder.end(), {TxtBoxHex, TxtBoxDec, cmdOpt, txtKsize, TxtMsize, txtGsize});
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
+// Each entry box in one row; the refresh cycle takes them in this order.
+void Form1::DescribeEntryBoxes() {
+    using namespace value;
+    // clang-format off
+    EntryBoxes = {{
+        // control backup        default  digits, highest digit, range  validator unit  range on focus, point selected on focus  Enter target, colours, takes focus
+        {TxtBoxHex, &HexStrBak,   u"0x0", {8, u'F', 0},             IsHexStr, 0,          false, false, TxtBoxDec, false, false,
+         &Form1::TxtBoxHex_GotFocus, &Form1::TxtBoxHex_LostFocus, &Form1::TxtBoxHex_KeyPress, &Form1::TxtBoxHex_KeyUp},
+        {TxtBoxDec, &DecStrBak,   u"0",   {10, u'9', 4294967296.0}, IsDecStr, 1,          true,  false, txtKsize,  true,  false,
+         &Form1::TxtBoxDec_GotFocus, &Form1::TxtBoxDec_LostFocus, &Form1::TxtBoxDec_KeyPress, &Form1::TxtBoxDec_KeyUp},
+        {txtKsize,  &KsizeStrBak, u"0",   {7, u'9', 4194304.0},     IsKBStr,  1024,       true,  true,  TxtMsize,  false, false,
+         &Form1::txtKsize_GotFocus,  &Form1::txtKsize_LostFocus,  &Form1::txtKsize_KeyPress,  &Form1::txtKsize_KeyUp},
+        {TxtMsize,  &MsizeStrBak, u"0",   {4, u'9', 4096.0},        IsMBStr,  1048576,    true,  true,  txtGsize,  true,  false,
+         &Form1::TxtMsize_GotFocus,  &Form1::TxtMsize_LostFocus,  &Form1::TxtMsize_KeyPress,  &Form1::TxtMsize_KeyUp},
+        {txtGsize,  &GsizeStrBak, u"0",   {1, u'3', 4.0},           IsGBStr,  1073741824, false, true,  TxtBoxHex, true,  true,
+         &Form1::txtGsize_GotFocus,  &Form1::txtGsize_LostFocus,  &Form1::txtGsize_KeyPress,  &Form1::txtGsize_KeyUp},
+    }};
+    // clang-format on
+    for (const EntryBox& box : EntryBoxes)
+        SetText(box.control, box.defaultText);
+}
+
+auto Form1::Row(const QLineEdit* control) const -> const EntryBox& {
+    for (const EntryBox& box : EntryBoxes) {
+        if (box.control == control)
+            return box;
+    }
+    Q_UNREACHABLE();
+}
+
 void Form1::Form_Load() {
     SetHeight(4100);
-    HexStrBak = u"0x0";
-    DecStrBak = u"0";
-    KsizeStrBak = u"0";
-    MsizeStrBak = u"0";
-    GsizeStrBak = u"0";
+    for (const EntryBox& box : EntryBoxes)
+        *box.backup = box.defaultText;
 }
 
 void Form1::SetHeight(int twips) {
@@ -196,24 +231,6 @@ void Form1::cmdOpt_Click() {
 }
 
 void Form1::SetStringBak() {
-    HexStrBak = TextOf(TxtBoxHex);
-    DecStrBak = TextOf(TxtBoxDec);
-    KsizeStrBak = TextOf(txtKsize);
-    MsizeStrBak = TextOf(TxtMsize);
-    GsizeStrBak = TextOf(txtGsize);
-}
-
-// A refused entry records its own box only: a text still pending in another
-// box (the default written on leaving it, a context-menu edit) stays for the
-// refresh cycle to take up, instead of standing unchecked beside the value.
-void Form1::SetStringBakOf(const QLineEdit* box) {
-    const std::pair<const QLineEdit*, Text*> backups[] = {{TxtBoxHex, &HexStrBak},
-                                                          {TxtBoxDec, &DecStrBak},
-                                                          {txtKsize, &KsizeStrBak},
-                                                          {TxtMsize, &MsizeStrBak},
-                                                          {txtGsize, &GsizeStrBak}};
-    for (const auto& [control, backup] : backups) {
-        if (control == box)
-            *backup = TextOf(box);
-    }
+    for (const EntryBox& box : EntryBoxes)
+        *box.backup = TextOf(box.control);
 }

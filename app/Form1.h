@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class EventAdapter;
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +17,7 @@ class QTimer;
 // The calculator's one window: the register panel above, the size panel
 // below, and every handler of their controls. The handlers live with their
 // controls: app/ (start-up, size-panel toggle, refresh cycle), panel/ (bit
-// buttons, hexadecimal and decimal boxes) and sizes/ (size boxes).
+// buttons and what the five entry boxes share) and sizes/ (size fields).
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -27,85 +28,96 @@ class Form1 : public QWidget {
     friend class EventAdapter;
     using Text = value::Text;
 
+    // One entry box, described once: the handlers, the backups and the
+    // refresh cycle read its row.
+    struct EntryBox {
+        QLineEdit* control;
+        Text* backup;
+        Text defaultText;        // at start, and when the box is left empty
+        value::EntryRules rules; // what typing and a key release accept
+        Text (*validator)(Text); // what a paste and the refresh cycle accept
+        double unit;             // bytes a unit of a whole-number box; 0: hexadecimal
+        bool rangeOnFocus;       // entering turns an out-of-range number red
+        bool selectsPointOnFocus; // entering selects a text with a point
+        QLineEdit* enterTarget;  // where Enter moves the focus
+        bool cycleColours;       // the refresh cycle colours an accepted text
+        bool takesFocus;         // an accepted text brings the focus here
+        void (Form1::*GotFocus)();
+        void (Form1::*LostFocus)();
+        void (Form1::*KeyPress)(std::int16_t& KeyAscii);
+        void (Form1::*KeyUp)(std::int16_t& KeyCode, std::int16_t& Shift);
+        bool InSizePanel() const { return unit > 1; }
+    };
+    const EntryBox& Row(const QLineEdit* control) const;
+
     // --- Start-up, toggle and backups (app/Form1.cpp) ---
     void CreateControls();
+    void DescribeEntryBoxes();
     void Form_Load();
     void cmdOpt_Click();
     void SetStringBak();
-    void SetStringBakOf(const QLineEdit* box);
     // Sets the window's outer height in twips.
     void SetHeight(int twips);
 
     // --- Refresh cycle (app/RefreshCycle.cpp) ---
     void Timer1_Timer();
-    // Restores a box to its backup when its validator refuses its text.
-    bool Refused(QLineEdit* box, const Text& validated, const Text& backup);
-    void SetRegisterViews(std::int32_t p);
-    void SetDecFromHex();
 
     // --- Bit buttons (panel/BitButtons.cpp) ---
     void SetcmdBitStatus(Text InBinStr);
     void BitButton_Click(std::int16_t index);
     void ApplyBitLook(std::int16_t index, bool set);
+    // The hexadecimal box, the binary label and the bit buttons.
+    void SetRegisterViews(std::int32_t p);
 
     // --- What the five entry boxes share (panel/EntryBoxes.cpp) ---
-    value::Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift);
-    value::Boolean IsPasterKey(std::int16_t& KeyCode, std::int16_t& Shift);
-    // Copies the box's whole text, or pastes the clipboard's text when the
-    // validator accepts it.
-    void CopyOrPaste(QLineEdit* box, std::int16_t& KeyCode, std::int16_t& Shift,
-                     Text (*validator)(Text));
-    // Esc and Enter, then the length guard and the digits a box takes; the
-    // character is cancelled (set to 0) when refused.
-    void FilterDigitKey(QLineEdit* box, std::int16_t& KeyAscii, int lengthLimit,
-                        char16_t highestDigit, QWidget* next);
-    void EnterBox(QLineEdit* box);
-    void LeaveBox(QLineEdit* box, const Text& defaultText);
+    void EntryBox_GotFocus(const EntryBox& box);
+    void EntryBox_LostFocus(const EntryBox& box);
+    void EntryBox_KeyPress(const EntryBox& box, std::int16_t& KeyAscii);
+    void EntryBox_KeyUp(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift);
+    void CopyOrPaste(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift);
+    // Every other view from a text the box accepts.
+    void SetValueFrom(const EntryBox& box, const Text& t);
+    void SetValueFromUnits(const EntryBox& box, const Text& t);
+
+    // --- Entry boxes: each applies the shared rule to its row ---
+    void TxtBoxHex_GotFocus() { EntryBox_GotFocus(Row(TxtBoxHex)); }
+    void TxtBoxHex_LostFocus() { EntryBox_LostFocus(Row(TxtBoxHex)); }
+    void TxtBoxHex_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(TxtBoxHex), KeyAscii); }
+    void TxtBoxHex_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        EntryBox_KeyUp(Row(TxtBoxHex), KeyCode, Shift);
+    }
+    void TxtBoxDec_GotFocus() { EntryBox_GotFocus(Row(TxtBoxDec)); }
+    void TxtBoxDec_LostFocus() { EntryBox_LostFocus(Row(TxtBoxDec)); }
+    void TxtBoxDec_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(TxtBoxDec), KeyAscii); }
+    void TxtBoxDec_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        EntryBox_KeyUp(Row(TxtBoxDec), KeyCode, Shift);
+    }
+    void txtKsize_GotFocus() { EntryBox_GotFocus(Row(txtKsize)); }
+    void txtKsize_LostFocus() { EntryBox_LostFocus(Row(txtKsize)); }
+    void txtKsize_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(txtKsize), KeyAscii); }
+    void txtKsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        EntryBox_KeyUp(Row(txtKsize), KeyCode, Shift);
+    }
+    void TxtMsize_GotFocus() { EntryBox_GotFocus(Row(TxtMsize)); }
+    void TxtMsize_LostFocus() { EntryBox_LostFocus(Row(TxtMsize)); }
+    void TxtMsize_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(TxtMsize), KeyAscii); }
+    void TxtMsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        EntryBox_KeyUp(Row(TxtMsize), KeyCode, Shift);
+    }
+    void txtGsize_GotFocus() { EntryBox_GotFocus(Row(txtGsize)); }
+    void txtGsize_LostFocus() { EntryBox_LostFocus(Row(txtGsize)); }
+    void txtGsize_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(txtGsize), KeyAscii); }
+    void txtGsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+        EntryBox_KeyUp(Row(txtGsize), KeyCode, Shift);
+    }
 
     // --- Hexadecimal box (panel/HexBox.cpp) ---
-    void TxtBoxHex_GotFocus();
-    void TxtBoxHex_LostFocus();
-    void TxtBoxHex_KeyPress(std::int16_t& KeyAscii);
-    void TxtBoxHex_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift);
     void SetValueFromHex(const Text& t);
 
-    // --- Decimal box (panel/DecBox.cpp) ---
-    void TxtBoxDec_GotFocus();
-    void TxtBoxDec_LostFocus();
-    void TxtBoxDec_KeyPress(std::int16_t& KeyAscii);
-    void TxtBoxDec_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift);
-    void SetValueFromDec(const Text& t);
-
-    // --- Size fields (sizes/SizeFields.cpp) ---
+    // --- Size fields and size boxes (sizes/) ---
     void SetKB_MB_GB(const Text& InDecStr);
-
-    // --- Size boxes (sizes/SizeBoxes.cpp) ---
-    struct SizeBox;
-    SizeBox SizeBoxOf(const QLineEdit* box) const;
-    void SizeBox_GotFocus(QLineEdit* box);
-    void SizeBox_KeyPress(QLineEdit* box, std::int16_t& KeyAscii);
-    void SizeBox_KeyUp(QLineEdit* box, std::int16_t& KeyCode, std::int16_t& Shift);
-    // Sets the value from a size box's number of units and rewrites every
-    // other view, the other two size boxes included.
-    void SetValueFromSize(QLineEdit* box);
-    void txtKsize_GotFocus() { SizeBox_GotFocus(txtKsize); }
-    void txtKsize_LostFocus() { LeaveBox(txtKsize, u"0"); }
-    void txtKsize_KeyPress(std::int16_t& KeyAscii) { SizeBox_KeyPress(txtKsize, KeyAscii); }
-    void txtKsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        SizeBox_KeyUp(txtKsize, KeyCode, Shift);
-    }
-    void TxtMsize_GotFocus() { SizeBox_GotFocus(TxtMsize); }
-    void TxtMsize_LostFocus() { LeaveBox(TxtMsize, u"0"); }
-    void TxtMsize_KeyPress(std::int16_t& KeyAscii) { SizeBox_KeyPress(TxtMsize, KeyAscii); }
-    void TxtMsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        SizeBox_KeyUp(TxtMsize, KeyCode, Shift);
-    }
-    void txtGsize_GotFocus() { SizeBox_GotFocus(txtGsize); }
-    void txtGsize_LostFocus() { LeaveBox(txtGsize, u"0"); }
-    void txtGsize_KeyPress(std::int16_t& KeyAscii) { SizeBox_KeyPress(txtGsize, KeyAscii); }
-    void txtGsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        SizeBox_KeyUp(txtGsize, KeyCode, Shift);
-    }
+    // The decimal box and the other two size boxes from a size box's units.
+    void SetViewsFromSize(const EntryBox& box, double units);
 
     // --- Controls, as the form description creates them ---
     QTimer* Timer1 = nullptr;
@@ -115,7 +127,7 @@ class Form1 : public QWidget {
     QPushButton* cmdOpt = nullptr;
     QLineEdit* TxtBoxDec = nullptr;
     QLineEdit* TxtBoxHex = nullptr;
-    std::array<QPushButton*, 32> BitButton{};
+    QButtonGroup* BitButton = nullptr; // the 32 bit buttons, the bit number as id
     QLabel* Label9 = nullptr;
     QLabel* Label8 = nullptr;
     QLabel* Label7 = nullptr;
@@ -134,5 +146,7 @@ class Form1 : public QWidget {
     Text MsizeStrBak;
     Text GsizeStrBak;
 
+    // The five entry boxes in the refresh cycle's order.
+    std::array<EntryBox, 5> EntryBoxes{};
     EventAdapter* adapter = nullptr;
 };

@@ -1,9 +1,6 @@
-// The refresh cycle: every tick takes up the first box whose text differs
-// from its backup, which only edits made without a key release in the box
-// leave behind (a context-menu paste, a default text written on leaving a
-// box, the hexadecimal text a bit-button click writes). One box a tick: an
-// accepted text sets every other view and records the backups, a refused
-// one gets its backup back.
+// The refresh cycle takes up what changed a box without a key release there:
+// a context-menu edit, a drop, the default written on leaving a box empty.
+// One box a tick, so that a refused text costs no other box its edit.
 #include "Form1.h"
 
 #include "Controls.h"
@@ -11,53 +8,18 @@
 using namespace value;
 
 void Form1::Timer1_Timer() {
-    if (TextOf(TxtBoxHex) != HexStrBak) {
-        // The box keeps its text as entered ("0x1f" stays "0x1f").
-        const Text s = Trim(TextOf(TxtBoxHex));
-        if (Refused(TxtBoxHex, IsHexStr(s), HexStrBak))
+    for (const EntryBox& box : EntryBoxes) {
+        if (TextOf(box.control) == *box.backup)
+            continue;
+        const Text s = Trim(TextOf(box.control));
+        if (box.validator(s).empty()) {
+            SetText(box.control, *box.backup);
             return;
-        SetValueFromHex(s);
-    } else if (TextOf(TxtBoxDec) != DecStrBak) {
-        const Text s = Trim(TextOf(TxtBoxDec));
-        if (Refused(TxtBoxDec, IsDecStr(s), DecStrBak))
-            return;
-        SetBackColor(TxtBoxDec, colours::LightCyan);
-        SetValueFromDec(s);
-    } else if (TextOf(txtKsize) != KsizeStrBak) {
-        if (Refused(txtKsize, IsKBStr(Trim(TextOf(txtKsize))), KsizeStrBak))
-            return;
-        SetValueFromSize(txtKsize);
-    } else if (TextOf(TxtMsize) != MsizeStrBak) {
-        if (Refused(TxtMsize, IsMBStr(Trim(TextOf(TxtMsize))), MsizeStrBak))
-            return;
-        SetBackColor(TxtMsize, colours::LightCyan);
-        SetValueFromSize(TxtMsize);
-    } else if (TextOf(txtGsize) != GsizeStrBak) {
-        if (Refused(txtGsize, IsGBStr(Trim(TextOf(txtGsize))), GsizeStrBak))
-            return;
-        SetBackColor(txtGsize, colours::LightCyan);
-        SetValueFromSize(txtGsize);
-        txtGsize->setFocus();
-    } else {
+        }
+        if (box.cycleColours)
+            SetBackColor(box.control, colours::LightCyan);
+        SetValueFrom(box, s);
+        SetStringBak();
         return;
     }
-    SetStringBak();
-}
-
-bool Form1::Refused(QLineEdit* box, const Text& validated, const Text& backup) {
-    if (!validated.empty())
-        return false;
-    SetText(box, backup);
-    return true;
-}
-
-// The hexadecimal box, the binary label and the bit buttons from a bit pattern.
-void Form1::SetRegisterViews(std::int32_t p) {
-    SetText(TxtBoxHex, u"0x" + HexVal2HexStr(p));
-    SetText(LableBin, HexValue2BinStr(p));
-    SetcmdBitStatus(GetFormatBinStr(TextOf(LableBin)));
-}
-
-void Form1::SetDecFromHex() {
-    SetText(TxtBoxDec, DecimalDigits(HexStr2DecDoubleValue(Trim(TextOf(TxtBoxHex)))));
 }

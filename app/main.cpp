@@ -5,7 +5,6 @@
 
 #include <malloc.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -20,10 +19,8 @@ bool HasDisplay() {
 
 int main(int argc, char* argv[]) {
     if (!HasDisplay()) {
-        std::fprintf(
-            stderr,
-            "tavrin: no display found; run it on a desktop, or under Xvfb: xvfb-run -a %s\n",
-            argv[0]);
+        qWarning("tavrin: no display found; run it on a desktop, or under Xvfb: xvfb-run -a %s",
+                 argv[0]);
         return 1;
     }
     // The program stays open all day: its few threads share one malloc arena,

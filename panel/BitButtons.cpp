@@ -4,13 +4,14 @@
 
 #include "Controls.h"
 
+#include <QButtonGroup>
 #include <QGuiApplication>
 
 using namespace value;
 
 // The background colour first, then the caption.
 void Form1::ApplyBitLook(std::int16_t index, bool set) {
-    QPushButton* button = BitButton[static_cast<std::size_t>(index)];
+    QAbstractButton* button = BitButton->button(index);
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button,
                      set ? colours::LightBlue : QGuiApplication::palette().color(QPalette::Button));
@@ -55,4 +56,10 @@ void Form1::BitButton_Click(std::int16_t index) {
     // cycle refuses in one of them gets the click's value back, not the one
     // before it.
     SetStringBak();
+}
+
+void Form1::SetRegisterViews(std::int32_t p) {
+    SetText(TxtBoxHex, u"0x" + HexVal2HexStr(p));
+    SetText(LableBin, HexValue2BinStr(p));
+    SetcmdBitStatus(GetFormatBinStr(TextOf(LableBin)));
 }

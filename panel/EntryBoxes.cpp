@@ -1,67 +1,96 @@
-// What the five entry boxes share: the copy and paste chords, the digit
-// filter, and the colours and default text on entering and leaving a box.
+// What the five entry boxes share, each applied to the box's row: the key
+// filter, the work at a key release, copy and paste, and the colours and
+// default text on entering and leaving a box.
 #include "Form1.h"
 
 #include "Controls.h"
 
 using namespace value;
 
-namespace {
-constexpr std::int16_t ShiftMask = 1, CtrlMask = 2;
-constexpr std::int16_t KeyInsert = 45, KeyC = 67, KeyV = 86;
-} // namespace
-
-// The modifier mask must match exactly: Ctrl+Shift+C is no copy.
-Boolean Form1::IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift) {
-    return Shift == CtrlMask && (KeyCode == KeyC || KeyCode == KeyInsert) ? True : False;
+// A range test on entry tells at once that the box holds a number it cannot take.
+void Form1::EntryBox_GotFocus(const EntryBox& box) {
+    SetBackColor(box.control, colours::LightCyan);
+    // A size with a point is selected whole, so that typing replaces it.
+    if (box.selectsPointOnFocus && IsDot(TextOf(box.control)) == True)
+        box.control->selectAll();
+    if (box.rangeOnFocus && IsOutOfRange(Trim(TextOf(box.control)), box.rules.limit))
+        SetBackColor(box.control, colours::Red);
 }
 
-Boolean Form1::IsPasterKey(std::int16_t& KeyCode, std::int16_t& Shift) {
-    return (Shift == CtrlMask && KeyCode == KeyV) || (Shift == ShiftMask && KeyCode == KeyInsert)
-               ? True
-               : False;
+// An emptied box gets its default text back; the refresh cycle takes it up.
+void Form1::EntryBox_LostFocus(const EntryBox& box) {
+    SetBackColor(box.control, colours::White);
+    if (TextOf(box.control).empty())
+        SetText(box.control, box.defaultText);
+}
+
+void Form1::EntryBox_KeyPress(const EntryBox& box, std::int16_t& KeyAscii) {
+    const QLineEdit* control = box.control;
+    const auto caret = static_cast<std::size_t>(control->cursorPosition());
+    const auto selection = static_cast<std::size_t>(control->selectedText().size());
+    const KeyOutcome outcome = FilterKey(
+        box.rules,
+        {TextOf(control), caret,
+         selection ? static_cast<std::size_t>(control->selectionStart()) : caret, selection},
+        KeyAscii);
+    if (outcome.resetsToZero)
+        SetText(box.control, u"0");
+    if (outcome.movesOn) {
+        // Enter into the size panel while it is hidden goes back to the top.
+        const bool hidden = Trim(TextOf(cmdOpt)) == u"<<";
+        const bool intoPanel = !box.InSizePanel() && Row(box.enterTarget).InSizePanel();
+        (intoPanel && hidden ? TxtBoxHex : box.enterTarget)->setFocus();
+    }
+    KeyAscii = outcome.KeyAscii;
+}
+
+// A refused text (out of range, or not the shape typing gives) only turns the
+// box red. It is recorded as the box's backup, so that the refresh cycle
+// leaves it in place, but no other box's: a text pending there (the default
+// written on leaving it, a context-menu edit) stays for the cycle to check.
+void Form1::EntryBox_KeyUp(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift) {
+    CopyOrPaste(box, KeyCode, Shift);
+    const Text t = Trim(TextOf(box.control));
+    if (!IsEntry(box.rules, t)) {
+        SetBackColor(box.control, colours::Red);
+        *box.backup = TextOf(box.control);
+        return;
+    }
+    SetBackColor(box.control, colours::LightCyan);
+    SetValueFrom(box, t);
+    SetStringBak();
 }
 
 // A copy takes the whole text, spaces included, whatever is selected; a paste
 // replaces the whole text, and only with a text the box's validator accepts.
-void Form1::CopyOrPaste(QLineEdit* box, std::int16_t& KeyCode, std::int16_t& Shift,
-                        Text (*validator)(Text)) {
+void Form1::CopyOrPaste(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift) {
     if (IsCopyKey(KeyCode, Shift) == True) {
         ClearClipboard();
-        SetClipboardText(TextOf(box));
+        SetClipboardText(TextOf(box.control));
     } else if (IsPasterKey(KeyCode, Shift) == True) {
-        const Text pasted = validator(Trim(ClipboardText()));
+        const Text pasted = box.validator(Trim(ClipboardText()));
         if (!pasted.empty())
-            SetText(box, pasted);
+            SetText(box.control, pasted);
     }
 }
 
-void Form1::FilterDigitKey(QLineEdit* box, std::int16_t& KeyAscii, int lengthLimit,
-                           char16_t highestDigit, QWidget* next) {
-    const Text t = Trim(TextOf(box));
-    if (KeyAscii == 27 && t != u"0")
-        SetText(box, u"0");
-    if (KeyAscii == 13)
-        next->setFocus();
-    if (KeyAscii == 8)
-        return;
-    // Leading zeros do not count, and a selection lifts the limit.
-    if (static_cast<int>(t.size()) >= lengthLimit && SignificantLength(t) >= lengthLimit &&
-        !box->hasSelectedText()) {
-        KeyAscii = 0;
-        return;
-    }
-    if (KeyAscii < u'0' || KeyAscii > highestDigit)
-        KeyAscii = 0;
+// The box keeps its text as entered ("0x1f" stays "0x1f", "007" stays "007").
+void Form1::SetValueFrom(const EntryBox& box, const Text& t) {
+    if (box.rules.IsHexadecimal())
+        SetValueFromHex(t);
+    else
+        SetValueFromUnits(box, t);
+    if (box.takesFocus)
+        box.control->setFocus();
 }
 
-void Form1::EnterBox(QLineEdit* box) {
-    SetBackColor(box, colours::LightCyan);
-}
-
-// An emptied box gets its default text back; the refresh cycle takes it up.
-void Form1::LeaveBox(QLineEdit* box, const Text& defaultText) {
-    SetBackColor(box, colours::White);
-    if (TextOf(box).empty())
-        SetText(box, defaultText);
+// The decimal box is a whole-number box too, of unit 1; it fills the size
+// boxes with the value's sizes, a size box fills the others by its own rule.
+void Form1::SetValueFromUnits(const EntryBox& box, const Text& t) {
+    const double units = DecStr2DoubleValue(t);
+    SetRegisterViews(DoubleValue2LongValue(units * box.unit));
+    if (box.InSizePanel())
+        SetViewsFromSize(box, units);
+    else
+        SetKB_MB_GB(Trim(TextOf(TxtBoxDec)));
 }

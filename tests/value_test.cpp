@@ -113,7 +113,7 @@ TEST(NumberText, FixedTextRoundsHalvesAwayFromZero) {
         {2.00005, 4, u"2.0000"} /* just below the half in binary */, {999.99995, 4, u"1000.0000"} /* just above */};
     for (const auto& [x, decimals, expected] : rows)
         EXPECT_EQ(FixedText(x, decimals), expected) << x;
-    EXPECT_EQ(QuotientText(1536, 1024), u"1.5000");
-    EXPECT_EQ(QuotientText(4096, 1024), u"4");
+    EXPECT_EQ(ConvertedSizeText(1536, 1024, 1048576), u"1.5000");
+    EXPECT_EQ(ConvertedSizeText(4096, 1024, 1048576), u"4");
 }
 // clang-format on

@@ -66,28 +66,4 @@ Boolean IsDot(Text InputStr) {
     return Trim(InputStr).find(u'.') == Text::npos ? False : True;
 }
 
-bool IsOutOfRange(const Text& trimmed, double limit) {
-    if (trimmed.size() > detail::MaxTextLength)
-        return true;
-    for (char16_t c : trimmed) {
-        if (!detail::IsDecimalDigit(c))
-            return true;
-    }
-    return LeadingNumber(trimmed) >= limit;
-}
-
-bool IsHexEntry(const Text& trimmed) {
-    std::size_t i = 0;
-    if (i < trimmed.size() && trimmed[i] == u'0')
-        ++i;
-    if (i < trimmed.size() && (trimmed[i] == u'x' || trimmed[i] == u'X'))
-        ++i;
-    const Text digits = trimmed.substr(i);
-    for (char16_t c : digits) {
-        if (detail::HexDigitValue(c) < 0)
-            return false;
-    }
-    return SignificantLength(digits) <= 8;
-}
-
 } // namespace value

@@ -124,8 +124,22 @@ Text FixedText(double x, int n) {
     return Widen((x < 0.0 && !zero ? "-" : "") + exact);
 }
 
-Text QuotientText(double v, double d) {
-    return std::fmod(v, d) == 0.0 ? DecimalDigits(v / d) : FixedText(v / d, 4);
+Text SizeFieldText(double q) {
+    Text g = GeneralNumberText(LeadingNumber(FixedText(q, 10)));
+    if (g.starts_with(u'.'))
+        g.insert(0, 1, u'0');
+    const auto point = g.find(u'.');
+    if (point != Text::npos && g.size() > point + 5)
+        g.resize(point + 5);
+    return g;
+}
+
+Text ConvertedSizeText(double units, double fromUnit, double toUnit) {
+    if (toUnit <= fromUnit)
+        return DecimalDigits(units * (fromUnit / toUnit));
+    const double divisor = toUnit / fromUnit;
+    return std::fmod(units, divisor) == 0.0 ? DecimalDigits(units / divisor)
+                                            : FixedText(units / divisor, 4);
 }
 
 } // namespace value

@@ -2,6 +2,9 @@
 // register value. Pure functions, no state, no toolkit.
 #pragma once
 
+#include "Keys.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -48,9 +51,13 @@ Text FixedText(double x, int n);
 inline Text DecimalDigits(double x) {
     return FixedText(x, 0);
 }
-// A whole number of bytes or units v divided by d: its digits when d divides
-// v ("1024"), else the fixed text with 4 decimals ("0.0010").
-Text QuotientText(double v, double d);
+// q units as a size box shows them when the value was set elsewhere: the
+// fixed text with ten decimals as a general number text, cut (not rounded)
+// after the fourth decimal: "0.9997" for 0.999755859375, "1.5" for 1.5.
+Text SizeFieldText(double q);
+// A whole number of units of one size box in another box's unit: whole
+// results as digits ("1024"), others rounded to four decimals ("1.5000").
+Text ConvertedSizeText(double units, double fromUnit, double toUnit);
 
 // --- Hex and decimal text validation ---
 
@@ -77,8 +84,38 @@ Text HexValue2BinStr(std::int32_t Hex);
 Text HexStr2BinStr(Text Hex);
 Text GetFormatBinStr(Text InBinStr);
 
-// --- What the entry boxes accept at a key release ---
+// --- What the entry boxes accept ---
 
+// One entry box's rules: how many significant digits typing may give, its
+// highest digit (beyond "9" the box is hexadecimal and takes the prefix
+// "0x"), and for a whole-number box the number from which its text is out
+// of range.
+struct EntryRules {
+    int digits;
+    char16_t highestDigit;
+    double limit;
+    bool IsHexadecimal() const { return highestDigit > u'9'; }
+};
+
+// A box as a key press finds it; positions count code units from 0.
+struct EditState {
+    Text text;
+    std::size_t caret = 0;
+    std::size_t selectionStart = 0;
+    std::size_t selectionLength = 0;
+};
+
+// What a key press does in a box.
+struct KeyOutcome {
+    std::int16_t KeyAscii; // the character the box applies; 0 cancels it
+    bool resetsToZero;     // Esc: the box text becomes "0"
+    bool movesOn;          // Enter: the focus moves to the next box
+};
+
+// Esc and Enter act and are cancelled; Backspace passes; the box's digits
+// pass until it holds as many significant digits as it takes, unless a
+// selection is typed over; everything else is cancelled.
+KeyOutcome FilterKey(const EntryRules& rules, const EditState& box, std::int16_t KeyAscii);
 // A number text is out of range when it holds anything but the digits "0"
 // to "9" (its reading would be ambiguous), when its number is limit or more,
 // or when it is too long to measure.
@@ -87,6 +124,12 @@ bool IsOutOfRange(const Text& trimmed, double limit);
 // optional "0", an optional "x" or "X", then hexadecimal digits of which at
 // most 8 are significant.
 bool IsHexEntry(const Text& trimmed);
+// Whether a key release takes a box's trimmed text as the value.
+bool IsEntry(const EntryRules& rules, const Text& trimmed);
+// Ctrl+C and Ctrl+Insert; Ctrl+V and Shift+Insert. The mask must match
+// exactly: Ctrl+Shift+C is neither.
+Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift);
+Boolean IsPasterKey(std::int16_t& KeyCode, std::int16_t& Shift);
 
 // --- Size text validation ---
 
