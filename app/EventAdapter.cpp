@@ -23,12 +23,12 @@ std::int16_t VirtualKey(const QKeyEvent* event) {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return static_cast<std::int16_t>(key); // the same codes: 65 to 90, 48 to 57
     static const std::pair<int, std::int16_t> named[] = {
-        {Qt::Key_Backspace, Backspace}, {Qt::Key_Tab, Tab},       {Qt::Key_Return, Enter},
-        {Qt::Key_Enter, Enter},         {Qt::Key_Shift, ShiftKey}, {Qt::Key_Control, ControlKey},
-        {Qt::Key_Alt, AltKey},          {Qt::Key_Escape, Escape}, {Qt::Key_Space, Space},
+        {Qt::Key_Backspace, Backspace}, {Qt::Key_Tab, Tab},           {Qt::Key_Return, Enter},
+        {Qt::Key_Enter, Enter},         {Qt::Key_Shift, ShiftKey},    {Qt::Key_Control, ControlKey},
+        {Qt::Key_Alt, AltKey},          {Qt::Key_Escape, Escape},     {Qt::Key_Space, Space},
         {Qt::Key_PageUp, PageUp},       {Qt::Key_PageDown, PageDown}, {Qt::Key_End, End},
-        {Qt::Key_Home, Home},           {Qt::Key_Left, Left},     {Qt::Key_Up, Up},
-        {Qt::Key_Right, Right},         {Qt::Key_Down, Down},     {Qt::Key_Insert, Insert},
+        {Qt::Key_Home, Home},           {Qt::Key_Left, Left},         {Qt::Key_Up, Up},
+        {Qt::Key_Right, Right},         {Qt::Key_Down, Down},         {Qt::Key_Insert, Insert},
         {Qt::Key_Delete, Delete}};
     for (const auto& [qtKey, code] : named) {
         if (qtKey == key)

@@ -151,21 +151,21 @@ void Form1::CreateControls() {
         BitButton->addButton(button, index);
     }
 
-    Label9 = label("Label9", Twips(2280, 4800, 615, 255), QStringLiteral("GB"));
-    Label8 = label("Label8", Twips(2280, 4320, 615, 255), QStringLiteral("MB"));
-    Label7 = label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"));
+    label("Label9", Twips(2280, 4800, 615, 255), QStringLiteral("GB"));
+    label("Label8", Twips(2280, 4320, 615, 255), QStringLiteral("MB"));
+    label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"));
     LableBin = label("LableBin", Twips(1440, 3240, 3735, 375), QStringLiteral("0"));
     LableBin->setAccessibleName(QStringLiteral("二进制"));
     ReadCaptionAsValue(LableBin);
-    Label6 = label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："));
-    Label5 = label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："));
-    Label4 = label("Label4", Twips(480, 2760, 975, 255), QStringLiteral("十六进制："));
-    Label3 = label("Label3", Twips(480, 600, 6855, 255),
-                   Ruler(31, {4, 5, 4, 11, 4, 4, 4, 12, 4, 4, 4, 11, 5, 4, 4}));
-    Label2 = label("Label2", Twips(480, 1680, 6735, 255),
-                   Ruler(15, {5, 4, 3, 12, 4, 5, 6, 15, 6, 5, 6, 14, 6, 6, 7}));
-    Label1 = label("Label1", Twips(3240, 120, 1455, 375), QStringLiteral("寄存器计算"));
-    Label1->setFont(BoxFont(12));
+    label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："));
+    label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："));
+    label("Label4", Twips(480, 2760, 975, 255), QStringLiteral("十六进制："));
+    label("Label3", Twips(480, 600, 6855, 255),
+          Ruler(31, {4, 5, 4, 11, 4, 4, 4, 12, 4, 4, 4, 11, 5, 4, 4}));
+    label("Label2", Twips(480, 1680, 6735, 255),
+          Ruler(15, {5, 4, 3, 12, 4, 5, 6, 15, 6, 5, 6, 14, 6, 6, 7}));
+    label("Label1", Twips(3240, 120, 1455, 375), QStringLiteral("寄存器计算"))
+        ->setFont(BoxFont(12));
 
     // The tab order: bit 0 to bit 31, then the boxes and the toggle.
     std::vector<QWidget*> tabOrder;

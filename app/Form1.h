@@ -27,25 +27,26 @@ class Form1 : public QWidget {
   private:
     friend class EventAdapter;
     using Text = value::Text;
+    using Int16 = std::int16_t;
 
     // One entry box, described once: the handlers, the backups and the
     // refresh cycle read its row.
     struct EntryBox {
         QLineEdit* control;
         Text* backup;
-        Text defaultText;        // at start, and when the box is left empty
-        value::EntryRules rules; // what typing and a key release accept
-        Text (*validator)(Text); // what a paste and the refresh cycle accept
-        double unit;             // bytes a unit of a whole-number box; 0: hexadecimal
-        bool rangeOnFocus;       // entering turns an out-of-range number red
+        Text defaultText;         // at start, and when the box is left empty
+        value::EntryRules rules;  // what typing and a key release accept
+        Text (*validator)(Text);  // what a paste and the refresh cycle accept
+        double unit;              // bytes a unit of a whole-number box; 0: hexadecimal
+        bool rangeOnFocus;        // entering turns an out-of-range number red
         bool selectsPointOnFocus; // entering selects a text with a point
-        QLineEdit* enterTarget;  // where Enter moves the focus
-        bool cycleColours;       // the refresh cycle colours an accepted text
-        bool takesFocus;         // an accepted text brings the focus here
+        QLineEdit* enterTarget;   // where Enter moves the focus
+        bool cycleColours;        // the refresh cycle colours an accepted text
+        bool takesFocus;          // an accepted text brings the focus here
         void (Form1::*GotFocus)();
         void (Form1::*LostFocus)();
-        void (Form1::*KeyPress)(std::int16_t& KeyAscii);
-        void (Form1::*KeyUp)(std::int16_t& KeyCode, std::int16_t& Shift);
+        void (Form1::*KeyPress)(Int16& KeyAscii);
+        void (Form1::*KeyUp)(Int16& KeyCode, Int16& Shift);
         bool InSizePanel() const { return unit > 1; }
     };
     const EntryBox& Row(const QLineEdit* control) const;
@@ -70,46 +71,36 @@ class Form1 : public QWidget {
     void SetRegisterViews(std::int32_t p);
 
     // --- What the five entry boxes share (panel/EntryBoxes.cpp) ---
-    void EntryBox_GotFocus(const EntryBox& box);
-    void EntryBox_LostFocus(const EntryBox& box);
-    void EntryBox_KeyPress(const EntryBox& box, std::int16_t& KeyAscii);
-    void EntryBox_KeyUp(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift);
-    void CopyOrPaste(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift);
+    void GotFocus(const EntryBox& box);
+    void LostFocus(const EntryBox& box);
+    void KeyPress(const EntryBox& box, Int16& KeyAscii);
+    void KeyUp(const EntryBox& box, Int16& KeyCode, Int16& Shift);
+    void CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift);
     // Every other view from a text the box accepts.
     void SetValueFrom(const EntryBox& box, const Text& t);
     void SetValueFromUnits(const EntryBox& box, const Text& t);
 
-    // --- Entry boxes: each applies the shared rule to its row ---
-    void TxtBoxHex_GotFocus() { EntryBox_GotFocus(Row(TxtBoxHex)); }
-    void TxtBoxHex_LostFocus() { EntryBox_LostFocus(Row(TxtBoxHex)); }
-    void TxtBoxHex_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(TxtBoxHex), KeyAscii); }
-    void TxtBoxHex_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        EntryBox_KeyUp(Row(TxtBoxHex), KeyCode, Shift);
-    }
-    void TxtBoxDec_GotFocus() { EntryBox_GotFocus(Row(TxtBoxDec)); }
-    void TxtBoxDec_LostFocus() { EntryBox_LostFocus(Row(TxtBoxDec)); }
-    void TxtBoxDec_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(TxtBoxDec), KeyAscii); }
-    void TxtBoxDec_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        EntryBox_KeyUp(Row(TxtBoxDec), KeyCode, Shift);
-    }
-    void txtKsize_GotFocus() { EntryBox_GotFocus(Row(txtKsize)); }
-    void txtKsize_LostFocus() { EntryBox_LostFocus(Row(txtKsize)); }
-    void txtKsize_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(txtKsize), KeyAscii); }
-    void txtKsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        EntryBox_KeyUp(Row(txtKsize), KeyCode, Shift);
-    }
-    void TxtMsize_GotFocus() { EntryBox_GotFocus(Row(TxtMsize)); }
-    void TxtMsize_LostFocus() { EntryBox_LostFocus(Row(TxtMsize)); }
-    void TxtMsize_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(TxtMsize), KeyAscii); }
-    void TxtMsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        EntryBox_KeyUp(Row(TxtMsize), KeyCode, Shift);
-    }
-    void txtGsize_GotFocus() { EntryBox_GotFocus(Row(txtGsize)); }
-    void txtGsize_LostFocus() { EntryBox_LostFocus(Row(txtGsize)); }
-    void txtGsize_KeyPress(std::int16_t& KeyAscii) { EntryBox_KeyPress(Row(txtGsize), KeyAscii); }
-    void txtGsize_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-        EntryBox_KeyUp(Row(txtGsize), KeyCode, Shift);
-    }
+    // --- The entry boxes' handlers: each applies the shared rule to its row ---
+    void TxtBoxHex_GotFocus() { GotFocus(Row(TxtBoxHex)); }
+    void TxtBoxDec_GotFocus() { GotFocus(Row(TxtBoxDec)); }
+    void txtKsize_GotFocus() { GotFocus(Row(txtKsize)); }
+    void TxtMsize_GotFocus() { GotFocus(Row(TxtMsize)); }
+    void txtGsize_GotFocus() { GotFocus(Row(txtGsize)); }
+    void TxtBoxHex_LostFocus() { LostFocus(Row(TxtBoxHex)); }
+    void TxtBoxDec_LostFocus() { LostFocus(Row(TxtBoxDec)); }
+    void txtKsize_LostFocus() { LostFocus(Row(txtKsize)); }
+    void TxtMsize_LostFocus() { LostFocus(Row(TxtMsize)); }
+    void txtGsize_LostFocus() { LostFocus(Row(txtGsize)); }
+    void TxtBoxHex_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtBoxHex), KeyAscii); }
+    void TxtBoxDec_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtBoxDec), KeyAscii); }
+    void txtKsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(txtKsize), KeyAscii); }
+    void TxtMsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtMsize), KeyAscii); }
+    void txtGsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(txtGsize), KeyAscii); }
+    void TxtBoxHex_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(TxtBoxHex), KeyCode, Shift); }
+    void TxtBoxDec_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(TxtBoxDec), KeyCode, Shift); }
+    void txtKsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(txtKsize), KeyCode, Shift); }
+    void TxtMsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(TxtMsize), KeyCode, Shift); }
+    void txtGsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(txtGsize), KeyCode, Shift); }
 
     // --- Hexadecimal box (panel/HexBox.cpp) ---
     void SetValueFromHex(const Text& t);
@@ -119,7 +110,7 @@ class Form1 : public QWidget {
     // The decimal box and the other two size boxes from a size box's units.
     void SetViewsFromSize(const EntryBox& box, double units);
 
-    // --- Controls, as the form description creates them ---
+    // --- The controls the handlers use (the other labels are only shown) ---
     QTimer* Timer1 = nullptr;
     QLineEdit* txtGsize = nullptr;
     QLineEdit* TxtMsize = nullptr;
@@ -128,16 +119,7 @@ class Form1 : public QWidget {
     QLineEdit* TxtBoxDec = nullptr;
     QLineEdit* TxtBoxHex = nullptr;
     QButtonGroup* BitButton = nullptr; // the 32 bit buttons, the bit number as id
-    QLabel* Label9 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label7 = nullptr;
     QLabel* LableBin = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
 
     // --- Backup strings: the last recorded text of each box ---
     Text HexStrBak;

@@ -8,7 +8,7 @@
 using namespace value;
 
 // A range test on entry tells at once that the box holds a number it cannot take.
-void Form1::EntryBox_GotFocus(const EntryBox& box) {
+void Form1::GotFocus(const EntryBox& box) {
     SetBackColor(box.control, colours::LightCyan);
     // A size with a point is selected whole, so that typing replaces it.
     if (box.selectsPointOnFocus && IsDot(TextOf(box.control)) == True)
@@ -18,13 +18,13 @@ void Form1::EntryBox_GotFocus(const EntryBox& box) {
 }
 
 // An emptied box gets its default text back; the refresh cycle takes it up.
-void Form1::EntryBox_LostFocus(const EntryBox& box) {
+void Form1::LostFocus(const EntryBox& box) {
     SetBackColor(box.control, colours::White);
     if (TextOf(box.control).empty())
         SetText(box.control, box.defaultText);
 }
 
-void Form1::EntryBox_KeyPress(const EntryBox& box, std::int16_t& KeyAscii) {
+void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
     const QLineEdit* control = box.control;
     const auto caret = static_cast<std::size_t>(control->cursorPosition());
     const auto selection = static_cast<std::size_t>(control->selectedText().size());
@@ -48,7 +48,7 @@ void Form1::EntryBox_KeyPress(const EntryBox& box, std::int16_t& KeyAscii) {
 // box red. It is recorded as the box's backup, so that the refresh cycle
 // leaves it in place, but no other box's: a text pending there (the default
 // written on leaving it, a context-menu edit) stays for the cycle to check.
-void Form1::EntryBox_KeyUp(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift) {
+void Form1::KeyUp(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
     CopyOrPaste(box, KeyCode, Shift);
     const Text t = Trim(TextOf(box.control));
     if (!IsEntry(box.rules, t)) {
@@ -63,7 +63,7 @@ void Form1::EntryBox_KeyUp(const EntryBox& box, std::int16_t& KeyCode, std::int1
 
 // A copy takes the whole text, spaces included, whatever is selected; a paste
 // replaces the whole text, and only with a text the box's validator accepts.
-void Form1::CopyOrPaste(const EntryBox& box, std::int16_t& KeyCode, std::int16_t& Shift) {
+void Form1::CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
     if (IsCopyKey(KeyCode, Shift) == True) {
         ClearClipboard();
         SetClipboardText(TextOf(box.control));

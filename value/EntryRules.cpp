@@ -31,8 +31,7 @@ std::int16_t Digit(const EntryRules& rules, std::int16_t c) {
 
 KeyOutcome FilterKey(const EntryRules& rules, const EditState& box, std::int16_t KeyAscii) {
     const Text t = Trim(box.text);
-    KeyOutcome outcome{KeyAscii, KeyAscii == keys::Escape && t != u"0",
-                       KeyAscii == keys::Enter};
+    KeyOutcome outcome{KeyAscii, KeyAscii == keys::Escape && t != u"0", KeyAscii == keys::Enter};
     // The prefix is typed again after Esc has left "0".
     if (rules.IsHexadecimal() && (KeyAscii == u'x' || KeyAscii == u'X') && t == u"0")
         return outcome;
@@ -87,7 +86,7 @@ bool IsEntry(const EntryRules& rules, const Text& trimmed) {
 // The modifier mask must match exactly: Ctrl+Shift+C is no copy.
 Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift) {
     return Shift == keys::CtrlMask && (KeyCode == keys::C || KeyCode == keys::Insert) ? True
-                                                                                       : False;
+                                                                                      : False;
 }
 
 Boolean IsPasterKey(std::int16_t& KeyCode, std::int16_t& Shift) {
