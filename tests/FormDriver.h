@@ -14,6 +14,8 @@
 
 #include <memory>
 
+inline const QColor LightCyan(128, 255, 255), Red(255, 0, 0), White(255, 255, 255);
+
 class FormDriver {
   protected:
     std::unique_ptr<Form1> form;
@@ -31,6 +33,12 @@ class FormDriver {
     QPushButton* button(const QString& name) { return form->findChild<QPushButton*>(name); }
     QPushButton* bit(int index) { return button(QStringLiteral("BitButton(%1)").arg(index)); }
     QColor colour(const QString& name) { return box(name)->palette().color(QPalette::Base); }
+    // The focus in a box holding `text`, the caret at its end.
+    QLineEdit* focusBox(const QString& name, const QString& text) {
+        box(name)->setFocus();
+        box(name)->setText(text);
+        return box(name);
+    }
     // One tick of the refresh cycle, as the timer delivers it.
     void tick() {
         QMetaObject::invokeMethod(form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
@@ -41,15 +49,14 @@ class FormDriver {
     // Every view as "hex|dec|binary|KB|MB|GB"; "bits differ" when the 32 bit
     // buttons do not show the binary label's bits.
     QString views() {
-        const QString binary = form->findChild<QLabel*>(QStringLiteral("LableBin"))->text();
-        QString captions;
+        QString binary = form->findChild<QLabel*>(QStringLiteral("LableBin"))->text(), bits;
         for (int index = 31; index >= 0; --index)
-            captions += bit(index)->text();
-        if (captions != QString(binary).remove(u' ').rightJustified(32, u'0'))
-            return QStringLiteral("bits differ: ") + captions;
-        return QStringList{
-            box("TxtBoxHex")->text(), box("TxtBoxDec")->text(), binary,
-            box("txtKsize")->text(),  box("TxtMsize")->text(),  box("txtGsize")->text()}
-            .join(u'|');
+            bits += bit(index)->text();
+        if (bits != QString(binary).remove(u' ').rightJustified(32, u'0'))
+            return QStringLiteral("bits differ: ") + bits;
+        QStringList texts{box("TxtBoxHex")->text(), box("TxtBoxDec")->text(), binary};
+        for (const char* name : {"txtKsize", "TxtMsize", "txtGsize"})
+            texts << box(name)->text();
+        return texts.join(u'|');
     }
 };

@@ -22,6 +22,8 @@ void ExpectAll(Function function, std::initializer_list<std::pair<Text, Expected
 }
 
 constexpr std::int32_t Min32 = -2147483647 - 1;
+constexpr EntryRules Hex{8, u'F', 0}, Dec{10, u'9', 4294967296.0}, KB{7, u'9', 4194304.0},
+    MB{4, u'9', 4096.0}, GB{1, u'3', 4.0};
 
 } // namespace
 
@@ -36,27 +38,46 @@ TEST(Validation, TextChecks) {
         {u"0004194303", u"4194303"}, {u"12345678", u""}, {u"1.5", u""}});
     ExpectAll<Text (*)(Text), Text>(IsMBStr, {{u"4095", u"4095"}, {u"4096", u""}, {u"04095", u"4095"}, {u"10000", u""}, {u"2.5", u""}});
     ExpectAll<Text (*)(Text), Text>(IsGBStr, {{u"0", u"0"}, {u" 3 ", u"3"}, {u"4", u""}, {u"03", u""}, {u"a", u""}, {u"", u""}});
-    ExpectAll<Text (*)(Text), Text>(RemoveHead0, {{u"", u""}, {u"0", u"0"}, {u"00", u""}, {u"0a", u"a"}, {u"10", u"10"}, {u" 0", u" 0"}});
-    ExpectAll<Boolean (*)(Text), Boolean>(IsHexChar, {{u"0", True}, {u"9", True}, {u"A", True}, {u"f", True}, {u"G", False},
-        {u"x", False}, {u"", False}, {u"@", False}, {u"`", False}, {u"A5", True}, {u"F0", False}});
     ExpectAll<Boolean (*)(Text), Boolean>(IsDot, {{u"1.5", True}, {u"1..2", True}, {u"15", False}, {u"1\uFF0E5", False}});
-}
-
-TEST(Validation, EntryRules) {
-    ExpectAll<bool (*)(const Text&), bool>(IsHexEntry, {{u"", true}, {u"0", true}, {u"0x", true}, {u"x0", true}, {u"1f", true},
-        {u"0X00000000FFFFFFFF", true}, {u"123456789", false}, {u"50x12", false}, {u"0x 1", false}, {u"00x1", false}});
-    ExpectAll([](const Text& t) { return IsOutOfRange(t, 4096); }, std::initializer_list<std::pair<Text, bool>>{
-        {u"", false}, {u"4095", false}, {u"4096", true}, {u"1.5", true}, {u"9E-10", true}, {u"+3", true},
-        {Text(40000, u'0'), true}});
-}
-
-TEST(Validation, TextsTooLongToMeasureAreRefused) {
-    const Text longDigits(40000, u'1');
+    const Text longDigits(40000, u'1'); // too long to measure: refused
     for (auto check : {IsHexStr, IsDecStr, IsKBStr, IsMBStr, IsGBStr})
         EXPECT_EQ(check(longDigits), u"");
     EXPECT_EQ(IsDot(longDigits + u"."), True);
     EXPECT_EQ(GetFormatBinStr(longDigits + u" 1"), longDigits + u"1");
-    EXPECT_THROW(DecStr2DoubleValue(Text(32768, u'0')), OverflowError);
+}
+
+TEST(EntryRules, KeyFilter) {
+    const struct { const EntryRules& rules; Text text; std::size_t start, length; int key, typed; bool zero = false, on = false; } rows[] = {
+        {Hex, u"0x1", 3, 0, u'f', u'F'}, {Hex, u"0x1", 3, 0, u'g', 0}, {Hex, u"0x12345678", 10, 0, u'1', 0},
+        {Hex, u"0x12345678", 2, 1, u'a', u'A'}, {Hex, u"0x12345678", 0, 2, u'5', 0}, {Hex, u"0x00000000", 10, 0, u'1', u'1'},
+        {Hex, u"0X1234567", 9, 0, u'8', u'8'}, {Hex, u"0", 1, 0, u'x', u'x'}, {Hex, u"0x1", 3, 0, u'X', 0}, {Hex, u"", 0, 0, u'x', 0},
+        {Hex, u"0x12345678", 10, 0, keys::Backspace, keys::Backspace}, {Hex, u"0x1F", 4, 0, keys::Escape, 0, true},
+        {Hex, u" 0 ", 1, 0, keys::Escape, 0}, {Hex, u"0x1", 3, 0, keys::Enter, 0, false, true},
+        {Dec, u"", 0, 0, u'a', 0}, {Dec, u"0", 1, 0, u'x', 0}, {Dec, u"1234567890", 10, 0, u'1', 0}, {Dec, u"000000000000", 12, 0, u'1', u'1'},
+        {Dec, u"12", 2, 0, 3, 0}, {Dec, u"12", 2, 0, u'.', 0}, {Dec, u"1234567890", 0, 10, u'7', u'7'},
+        {KB, u"0001234567", 10, 0, u'8', 0}, {KB, u"123456", 6, 0, u'7', u'7'}, {MB, u"4095", 4, 0, u'1', 0},
+        {GB, u"00", 2, 0, u'3', u'3'}, {GB, u"", 0, 0, u'4', 0}, {GB, u"1", 1, 0, u'2', 0}, {GB, u"1", 0, 1, u'2', u'2'}};
+    for (const auto& row : rows) {
+        const KeyOutcome outcome = FilterKey(row.rules, {row.text, row.start + row.length, row.start, row.length}, std::int16_t(row.key));
+        EXPECT_EQ(outcome.KeyAscii, row.typed) << Narrow(row.text) << " key " << row.key;
+        EXPECT_EQ(outcome.resetsToZero, row.zero) << Narrow(row.text) << " key " << row.key;
+        EXPECT_EQ(outcome.movesOn, row.on) << Narrow(row.text) << " key " << row.key;
+    }
+}
+
+TEST(EntryRules, ChordsAndEntries) {
+    const struct { std::int16_t code, mask; Boolean copy, paste; } chords[] = {{keys::C, 2, True, False},
+        {keys::Insert, 2, True, False}, {keys::C, 3, False, False}, {keys::C, 6, False, False}, {keys::C, 0, False, False},
+        {keys::V, 2, False, True}, {keys::Insert, 1, False, True}, {keys::V, 3, False, False}, {keys::Insert, 3, False, False}};
+    for (auto [code, mask, copy, paste] : chords) {
+        EXPECT_EQ(IsCopyKey(code, mask), copy) << code << " " << mask;
+        EXPECT_EQ(IsPasterKey(code, mask), paste) << code << " " << mask;
+    }
+    ExpectAll([](const Text& t) { return IsEntry(Hex, t); }, std::initializer_list<std::pair<Text, bool>>{{u"", true},
+        {u"0", true}, {u"0x", true}, {u"x0", true}, {u"0X00000000FFFFFFFF", true}, {u"123456789", false}, {u"50x12", false},
+        {u"0x 1", false}, {u"00x1", false}});
+    ExpectAll([](const Text& t) { return IsEntry(MB, t); }, std::initializer_list<std::pair<Text, bool>>{{u"", true},
+        {u"4095", true}, {u"4096", false}, {u"1.5", false}, {u"9E-10", false}, {u"+3", false}, {Text(40000, u'0'), false}});
 }
 
 TEST(Conversions, DigitTexts) {
@@ -67,6 +88,7 @@ TEST(Conversions, DigitTexts) {
     EXPECT_THROW(DecStr2DoubleValue(Text(u"1").append(400, u'0')), FloatingPointError);
     EXPECT_EQ(DecStr2DoubleValue(Text(400, u'0').append(u"8")), 8); // found by fuzzing
     EXPECT_THROW(HexStr2DecDoubleValue(Text(u"1").append(300, u'0')), FloatingPointError);
+    EXPECT_THROW(DecStr2DoubleValue(Text(32768, u'0')), OverflowError);
 }
 
 TEST(Conversions, FloatFormToBitPattern) {
@@ -99,21 +121,20 @@ TEST(NumberText, Helpers) {
     ExpectAll<int (*)(const Text&), int>(SignificantLength, {{u"", 0}, {u"000", 0}, {u"00120", 3}, {u"0x1F", 3}});
 }
 
-TEST(NumberText, GeneralNumberText) {
-    const std::pair<double, Text> rows[] = {{0.0, u"0"}, {1024.0, u"1024"}, {1.5, u"1.5"}, {0.5, u".5"},
-        {0.0009765625, u".0009765625"}, {4194303.9990234375, u"4194303.99902344"}, {0.0000009537, u".0000009537"},
-        {117.7375688553, u"117.7375688553"}, {999999999999999.9, u"1000000000000000"}, {0.1 + 0.2, u".3"}};
-    for (const auto& [input, expected] : rows)
-        EXPECT_EQ(GeneralNumberText(input), expected) << input;
-}
-
-TEST(NumberText, FixedTextRoundsHalvesAwayFromZero) {
-    const std::tuple<double, int, Text> rows[] = {{0.03125, 4, u"0.0313"}, {0.00146484375, 10, u"0.0014648438"},
-        {1.5, 4, u"1.5000"}, {3.9999990463256836, 4, u"4.0000"}, {2.5, 0, u"3"}, {0.0, 4, u"0.0000"},
-        {2.00005, 4, u"2.0000"} /* just below the half in binary */, {999.99995, 4, u"1000.0000"} /* just above */};
-    for (const auto& [x, decimals, expected] : rows)
-        EXPECT_EQ(FixedText(x, decimals), expected) << x;
-    EXPECT_EQ(ConvertedSizeText(1536, 1024, 1048576), u"1.5000");
-    EXPECT_EQ(ConvertedSizeText(4096, 1024, 1048576), u"4");
+// Sizes set from the value are cut after four decimals, never rounded; those
+// a size box converts itself are rounded.
+TEST(NumberText, SizeTexts) {
+    const std::pair<double, const char*> values[] = {{0, "0|0|0"}, {1, "0.0009|0.0000|0.0000"}, {255, "0.2490|0.0002|0.0000"},
+        {512, "0.5|0.0004|0.0000"}, {1536, "1.5|0.0014|0.0000"}, {102400, "100|0.0976|0.0000"}, {1048320, "1023.75|0.9997|0.0009"},
+        {16777216, "16384|16|0.0156"}, {123456789, "120563.2705|117.7375|0.1149"}, {3221225472, "3145728|3072|3"},
+        {4294967295, "4194303.9990|4095.9999|3.9999"}};
+    for (const auto& [v, texts] : values) {
+        const Text shown = SizeFieldText(v / 1024) + u"|" + SizeFieldText(v / 1048576) + u"|" + SizeFieldText(v / 1073741824);
+        EXPECT_EQ(Narrow(shown), texts) << v;
+    }
+    const std::tuple<double, double, double, Text> converted[] = {{32, 1024, 1048576, u"0.0313"}, {1536, 1024, 1048576, u"1.5000"},
+        {4096, 1024, 1048576, u"4"}, {4194303, 1024, 1073741824, u"4.0000"}, {3, 1073741824, 1024, u"3145728"}};
+    for (const auto& [units, from, to, expected] : converted)
+        EXPECT_EQ(ConvertedSizeText(units, from, to), expected) << units << " " << from << " " << to;
 }
 // clang-format on
