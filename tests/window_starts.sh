@@ -3,7 +3,10 @@
 # Usage: window_starts.sh PROGRAM TITLE
 set -u
 program=$1 title=$2
+# xvfb-run can hand over a display whose server is still starting (or one
+# that is just closing): wait until it answers.
 exec xvfb-run -a -n 100 bash -c '
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     "$0" & pid=$!
     for _ in $(seq 100); do
         if xwininfo -root -tree | grep -qF "\"$1\""; then

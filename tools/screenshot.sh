@@ -11,6 +11,7 @@ program=build/app/tavrin
 
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -euo pipefail
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     start() { "$0" 2>/dev/null & pid=$!
               window=$(xdotool search --sync --onlyvisible --name "^Tavrin V1.0$" | head -n1); }
     click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
