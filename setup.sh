@@ -13,7 +13,7 @@ if [[ $mode != run && $mode != test ]]; then
 fi
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-wqy-microhei
-          libgtest-dev xvfb xauth x11-utils desktop-file-utils appstream)
+          libgtest-dev xvfb xauth x11-utils xdotool desktop-file-utils appstream)
 tools/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -57,9 +58,9 @@ bool IsEditingChord(QKeyEvent* event) {
            combination == QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete);
 }
 
-// The character a key press types, as the handlers see it; 0 for keys that
-// type nothing (arrows, Delete, Ctrl+A), which the box handles itself.
-char16_t TypedCharacter(const QKeyEvent* event) {
+// The control characters a key press types, as the handlers see them;
+// other keys type their text.
+char16_t ControlCharacter(const QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Backspace:
         return Backspace;
@@ -69,19 +70,17 @@ char16_t TypedCharacter(const QKeyEvent* event) {
     case Qt::Key_Escape:
         return Escape;
     default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() == 0x7F)
         return 0;
-    return text[0].unicode();
+    }
 }
 
-// Ctrl or Alt with a printable key types nothing (Alt+1 is no "1").
-bool IsChordOnPrintable(const QKeyEvent* event) {
-    return (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-           event->text().size() == 1 && event->text()[0].unicode() >= 0x20 &&
-           event->text()[0].unicode() != 0x7F;
+bool IsPrintable(const QString& text) {
+    return !text.isEmpty() && text[0].unicode() >= 0x20 && text[0].unicode() != 0x7F;
+}
+
+// The physical key: a release matches its press whatever modifiers changed.
+quint32 KeyOf(const QKeyEvent* event) {
+    return event->nativeScanCode() ? event->nativeScanCode() : static_cast<quint32>(event->key());
 }
 
 } // namespace
@@ -104,6 +103,11 @@ template <typename Handler> void EventAdapter::Run(Handler handler) {
     }
 }
 
+bool EventAdapter::IsKeyDown(const QLineEdit* box) const {
+    return std::any_of(keystrokes.begin(), keystrokes.end(),
+                       [box](const Keystroke& k) { return k.box->control == box; });
+}
+
 bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
     for (const Box& box : form->EntryBoxes) {
         if (box.control != watched)
@@ -120,6 +124,7 @@ bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
             FocusIn(box);
             return false;
         case QEvent::FocusOut: {
+            EndKeystrokes(box);
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
                 FocusOut(box);
@@ -132,57 +137,86 @@ bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// Returns true when the box must not see the key press itself.
+// Returns true when the box must not see the key press itself. Ctrl or Alt
+// with a printable key types nothing (Alt+1 is no "1").
 bool EventAdapter::KeyPress(const Box& box, QKeyEvent* event) {
-    const char16_t character = TypedCharacter(event);
+    if (!event->isAutoRepeat()) // opened first: Enter, moving the focus, ends it at once
+        keystrokes.push_back(
+            {&box, KeyOf(event), ModifierMask(event->modifiers()), box.control->text()});
+    const QString text = event->text();
     if (IsEditingChord(event)) {
         // Ctrl+C, Ctrl+V and Ctrl+X still type their control character.
-        const QString text = event->text();
-        if (text.size() == 1 && text[0].unicode() < 0x20) {
-            auto code = static_cast<std::int16_t>(text[0].unicode());
-            Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
-        }
+        if (text.size() == 1 && text[0].unicode() < 0x20)
+            Type(box, text);
         return true;
     }
-    if (IsChordOnPrintable(event))
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) && IsPrintable(text))
         return true;
-    if (character == 0)
-        return false;
-    if (character == Backspace) {
+    if (const char16_t control = ControlCharacter(event); control == Backspace) {
         auto code = static_cast<std::int16_t>(Backspace);
         Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
         return code != Backspace; // an accepted Backspace is the box's to apply
+    } else if (control != 0) {
+        Type(box, QString(QChar(control)));
+        return true;
     }
-    Type(box, character);
+    if (!IsPrintable(text))
+        return false; // arrows, Delete, Ctrl+A: the box's own
+    Type(box, text);
     return true;
 }
 
-void EventAdapter::Type(const Box& box, char16_t character) {
-    auto code = static_cast<std::int16_t>(character);
-    Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
-    if (code >= 0x20)
-        box.control->insert(QString(QChar(static_cast<char16_t>(code))));
+// A character beyond 16 bits (a surrogate pair) is one refused character.
+void EventAdapter::Type(const Box& box, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        auto code = static_cast<std::int16_t>(text[i].unicode());
+        Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
+        if (code >= 0x20)
+            box.control->insert(QString(QChar(static_cast<char16_t>(code))));
+    }
 }
 
-// Once per physical release, to the box that has the focus by then.
+// Only the release that ends a keystroke of the box runs its KeyUp, with the
+// modifiers held when the key went down: not a key that went down elsewhere
+// (Enter or Tab that moved the focus here), nor one whose keystroke ended.
 void EventAdapter::KeyUp(const Box& box, QKeyEvent* event) {
-    if (event->isAutoRepeat())
+    const auto ends = [&](const Keystroke& k) { return k.box == &box && k.key == KeyOf(event); };
+    const auto keystroke = std::find_if(keystrokes.begin(), keystrokes.end(), ends);
+    if (event->isAutoRepeat() || keystroke == keystrokes.end())
         return;
     std::int16_t code = VirtualKey(event);
-    std::int16_t mask = ModifierMask(event->modifiers());
+    std::int16_t mask = keystroke->mask;
+    keystrokes.erase(keystroke);
     Run([&](Form1* f) { std::invoke(box.KeyUp, f, code, mask); });
 }
 
-// An input method's committed text goes through KeyPress a character at a
-// time; what it is still composing stays the box's own.
+void EventAdapter::EndKeystrokes(const Box& box) {
+    bool changed = false;
+    std::erase_if(keystrokes, [&](const Keystroke& k) {
+        changed = changed || (k.box == &box && k.before != box.control->text());
+        return k.box == &box;
+    });
+    std::int16_t code = 0, mask = 0;
+    if (changed)
+        Run([&](Form1* f) { std::invoke(box.KeyUp, f, code, mask); });
+}
+
+// An input method's committed text is one keystroke: its characters go
+// through KeyPress one at a time, then KeyUp takes them up. What it is still
+// composing stays the box's own.
 bool EventAdapter::InputMethod(const Box& box, QInputMethodEvent* event) {
     const QString committed = event->commitString();
     if (committed.isEmpty())
         return false;
     QInputMethodEvent composing(event->preeditString(), event->attributes());
-    for (QChar character : committed)
-        Type(box, character.unicode());
+    Type(box, committed);
     QCoreApplication::sendEvent(box.control, &composing);
+    std::int16_t code = 0, mask = 0;
+    Run([&](Form1* f) { std::invoke(box.KeyUp, f, code, mask); });
     return true;
 }
 

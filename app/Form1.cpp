@@ -72,13 +72,23 @@ constexpr int BitColumnLeft[16] = {480,  840,  1200, 1560, 2280, 2640, 3000, 336
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent, bool ticksByItself) : QWidget(parent) {
     CreateControls();
     DescribeEntryBoxes();
     adapter = new EventAdapter(this);
     Form_Load();
+    if (!ticksByItself)
+        Timer1->setInterval(std::chrono::hours(24));
+    for (const EntryBox& box : EntryBoxes)
+        connect(box.control, &QLineEdit::textChanged, this, &Form1::WakeTimer1);
     Timer1->start();
     TxtBoxHex->setFocus(); // so that a user can type at once
+}
+
+// The handlers go first: closing the window takes the focus from a box, and
+// no handler may run on a window half taken down.
+Form1::~Form1() {
+    delete adapter;
 }
 
 // The form description: every control with its name, place, caption and font,

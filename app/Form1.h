@@ -22,7 +22,10 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Form1(QWidget* parent = nullptr);
+    // ticksByItself false is for tests that tick by hand: the refresh
+    // cycle's timer starts and stops as usual but never fires.
+    explicit Form1(QWidget* parent = nullptr, bool ticksByItself = true);
+    ~Form1() override;
 
   private:
     friend class EventAdapter;
@@ -62,6 +65,8 @@ class Form1 : public QWidget {
 
     // --- Refresh cycle (app/RefreshCycle.cpp) ---
     void Timer1_Timer();
+    // Starts the timer unless it runs: a running timer keeps its phase.
+    void WakeTimer1();
 
     // --- Bit buttons (panel/BitButtons.cpp) ---
     void SetcmdBitStatus(Text InBinStr);

@@ -1,13 +1,23 @@
 // The refresh cycle takes up what changed a box without a key release there:
 // a context-menu edit, a drop, the default written on leaving a box empty.
-// One box a tick, so that a refused text costs no other box its edit.
+// One box a tick, so that a refused text costs no other box its edit. It
+// leaves a box alone while a key is down there (the key's release takes its
+// text up), and sleeps once every box agrees with its backup: any change of a
+// box text wakes it.
 #include "Form1.h"
 
 #include "Controls.h"
+#include "EventAdapter.h"
+
+#include <QTimer>
 
 using namespace value;
 
 void Form1::Timer1_Timer() {
+    for (const EntryBox& box : EntryBoxes) {
+        if (adapter->IsKeyDown(box.control) && TextOf(box.control) != *box.backup)
+            return;
+    }
     for (const EntryBox& box : EntryBoxes) {
         if (TextOf(box.control) == *box.backup)
             continue;
@@ -19,7 +29,15 @@ void Form1::Timer1_Timer() {
         if (box.cycleColours)
             SetBackColor(box.control, colours::LightCyan);
         SetValueFrom(box, s);
+        if (box.takesFocus)
+            box.control->setFocus();
         SetStringBak();
         return;
     }
+    Timer1->stop();
+}
+
+void Form1::WakeTimer1() {
+    if (!Timer1->isActive())
+        Timer1->start();
 }

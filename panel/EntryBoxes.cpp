@@ -80,8 +80,6 @@ void Form1::SetValueFrom(const EntryBox& box, const Text& t) {
         SetValueFromHex(t);
     else
         SetValueFromUnits(box, t);
-    if (box.takesFocus)
-        box.control->setFocus();
 }
 
 // The decimal box is a whole-number box too, of unit 1; it fills the size

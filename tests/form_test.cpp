@@ -1,13 +1,19 @@
-// Drives a real Form1 by keys, clicks and ticks, each case a script of steps
-// (tests/FormDriver.h).
+// Drives a real Form1 by keys, clicks and ticks, each case a script of steps.
 // The cases named in tests/CMakeLists.txt run on a real X server too: there
 // the window server takes part (window size, focus and activation, clipboard).
-#include "FormDriver.h"
+#include "EventAdapter.h"
+#include "Form1.h"
+
+#include <QtTest>
+#include <QtWidgets>
 
 #include <charconv>
+#include <memory>
 #include <random>
 
 namespace {
+
+const QColor LightCyan(128, 255, 255), Red(255, 0, 0), White(255, 255, 255);
 
 const char* const Boxes[] = {"TxtBoxHex", "TxtBoxDec", "txtKsize", "TxtMsize", "txtGsize"};
 // clang-format off
@@ -27,25 +33,149 @@ std::uint64_t Number(const QString& digits, int base) {
 // by another size box, whole digits or rounded to four decimals.
 QStringList SizeTexts(std::uint64_t v, std::uint64_t unit) {
     const auto fixed = [&](int places, std::uint64_t scale) { // halves away from zero
-        const std::uint64_t decimals = (v % unit * scale + unit / 2) / unit;
-        return QString::number(v / unit + decimals / scale) + "." +
-               QString::number(decimals % scale).rightJustified(places, u'0');
+        const std::uint64_t d = (v % unit * scale + unit / 2) / unit;
+        return QString("%1.%2").arg(v / unit + d / scale).arg(d % scale, places, 10, QChar(u'0'));
     };
     const QString set = fixed(10, 10000000000).remove(QRegularExpression("\\.?0*$"));
-    return {set.contains(u'.') ? set.left(set.indexOf(u'.') + 5) : set,
-            v % unit ? fixed(4, 10000) : QString::number(v / unit)};
+    const QString whole = QString::number(v / unit), cut = set.left(set.indexOf(u'.') + 5);
+    return {set.contains(u'.') ? cut : set, v % unit ? fixed(4, 10000) : whole};
 }
 
 } // namespace
 
-class FormTest : public QObject, FormDriver {
+class FormTest : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+
+    // A new window, active, whose refresh cycle the tests tick by hand.
+    bool Start() {
+        form = std::make_unique<Form1>(nullptr, false);
+        form->show();
+        form->activateWindow();
+        QApplication::clipboard()->clear();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+    QLineEdit* box(const QString& name) { return form->findChild<QLineEdit*>(name); }
+    QPushButton* button(const QString& name) { return form->findChild<QPushButton*>(name); }
+    QPushButton* bit(int index) { return button(QStringLiteral("BitButton(%1)").arg(index)); }
+    QColor colour(const QString& name) { return box(name)->palette().color(QPalette::Base); }
+    // One tick of the refresh cycle, as the timer delivers it.
+    void tick() {
+        QMetaObject::invokeMethod(form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+    }
+
+    // Every view as "hex|dec|binary|KB|MB|GB"; "bits differ" when the 32 bit
+    // buttons do not show the binary label's bits.
+    QString views() {
+        QString binary = form->findChild<QLabel*>(QStringLiteral("LableBin"))->text(), bits;
+        for (int index = 31; index >= 0; --index)
+            bits += bit(index)->text();
+        if (bits != QString(binary).remove(u' ').rightJustified(32, u'0'))
+            return QStringLiteral("bits differ: ") + bits;
+        QStringList texts{binary};
+        for (const char* name : Boxes)
+            texts << box(name)->text();
+        return texts.mid(1, 2).join(u'|') + "|" + binary + "|" + texts.mid(3).join(u'|');
+    }
+
+    // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
+    // selected; "edit BOX TEXT" sets a text without
+    // a key; "menu BOX paste|cut|del|undo" as the context menu does; "type KEYS";
+    // "key CHORD" pressed, then released where the focus went; "down CHORD
+    // [SCAN]", "repeat ...", "up ..." a held key's press, auto-repeat and
+    // release, with a scan code; "clip TEXT";
+    // "commit TEXT" from an input method; "xdotool ARGS"; "wait MS" with the
+    // refresh cycle ticking by itself; "tick"; "click BIT|cmdOpt"; "away"
+    // leaves the window and comes back. Checks: "= VIEWS", "colour BOX c|r|w",
+    // "focus NAME", "panel shown|hidden", "clipboard TEXT", "title TEXT",
+    // "face BIT #rrggbb" (a bit button's face), "read NAME=ROLE VALUE",
+    // "timer awake|asleep".
+    void step(const QString& line) {
+        const QString verb = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
+        const QString name = line.section(u' ', 1, 1), text = line.section(u' ', 2);
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        if (line.contains(QRegularExpression("^\\w+="))) {
+            QLineEdit* target = box(line.section(u'=', 0, 0));
+            const QString given = line.section(u'=', 1);
+            const int at = given.indexOf(u'[');
+            target->setFocus();
+            target->setText(QString(given).remove(QRegularExpression("[][]")));
+            if (at >= 0)
+                target->setSelection(at, given.indexOf(u']') - at - 1);
+        } else if (verb == "edit") {
+            box(name)->setText(text);
+        } else if (verb == "menu") {
+            // clang-format off
+            static const QMap<QString, void (QLineEdit::*)()> edits{
+                {"paste", &QLineEdit::paste}, {"cut", &QLineEdit::cut}, {"del", &QLineEdit::del}, {"undo", &QLineEdit::undo}};
+            // clang-format on
+            (box(name)->*edits[text])();
+        } else if (verb == "type") { // a character beyond ASCII comes with no key code
+            for (const QString& c : rest.split(QRegularExpression("\\b|\\B"), Qt::SkipEmptyParts))
+                c.size() == 1 && c[0].unicode() < 128
+                    ? QTest::keyClick(focus, char(c[0].unicode()))
+                    : QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0), c, {});
+        } else if (QStringList{"down", "repeat", "up"}.contains(verb)) { // "down CHORD [SCAN]"
+            const QKeyCombination c = QKeySequence(name)[0];
+            const QString typed = name.section(u'+', -1).size() == 1 ? name.section(u'+', -1) : "";
+            const auto type = verb == "up" ? QEvent::KeyRelease : QEvent::KeyPress;
+            QKeyEvent k(type, c.key(), c.keyboardModifiers(), text.toUInt(), 0, 0, typed,
+                        verb[0] == 'r');
+            QApplication::sendEvent(focus, &k);
+        } else if (verb == "key") { // released where the press left the focus
+            step("down " + rest);
+            step("up " + rest);
+        } else if (verb == "xdotool") { // a real key, from another process through the X server
+            QProcess::execute("xdotool", rest.split(u' '));
+        } else if (verb == "wait") { // real time, the refresh cycle ticking by itself
+            form->findChild<QTimer*>("Timer1")->setInterval(500);
+            QTest::qWait(rest.toInt());
+        } else if (verb == "clip") {
+            QApplication::clipboard()->setText(rest);
+        } else if (verb == "commit") {
+            QInputMethodEvent commit;
+            commit.setCommitString(rest);
+            QApplication::sendEvent(focus, &commit);
+        } else if (verb == "tick") {
+            tick();
+        } else if (verb == "click") {
+            QTest::mouseClick(rest == "cmdOpt" ? button(rest) : bit(rest.toInt()), Qt::LeftButton);
+        } else if (verb == "away") {
+            QWidget other;
+            other.show(), other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        } else { // a check of what the step names
+            // clang-format off
+            const QColor c = box(name) ? colour(name) : QColor();
+            const bool shown = box("txtGsize")->geometry().bottom() < form->height() && box("txtKsize")->y() < form->height();
+            const QImage face = bit(name.toInt())->grab().toImage();
+            QString read = rest.section(u'=', 0, 0) + "="; // what a screen reader reads: role and value
+            QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+            for (int i = 0; i < window->childCount(); ++i)
+                if (window->child(i)->text(QAccessible::Name) == rest.section(u'=', 0, 0))
+                    read += QString::number(window->child(i)->role()) + " " + window->child(i)->text(QAccessible::Value);
+            const QMap<QString, QString> seen{{"=", views()}, {"focus", focus->objectName()},
+                {"clipboard", QApplication::clipboard()->text()}, {"panel", shown ? "shown" : "hidden"},
+                {"title", form->windowTitle() + " " + button("cmdOpt")->text()},
+                {"colour", name + " " + (c == LightCyan ? "c" : c == Red ? "r" : c == White ? "w" : "?")}, {"read", read},
+                {"face", name + " " + QColor(face.pixel(face.width() / 2, face.height() / 4)).name()},
+                {"timer", form->findChild<QTimer*>("Timer1")->isActive() ? "awake" : "asleep"}};
+            // clang-format on
+            QCOMPARE(seen.value(verb), rest);
+        }
+    }
 
     std::mt19937 random;
     QStringList trail;                    // the last actions, for a failing seed
     QMap<QString, QSet<QString>> refused; // texts each box has shown red
     QMap<QString, QString> pending;       // texts set without a key, not yet validated
+    QMap<QString, QString> made;          // the text each box's last key made
+    QString broken;                       // a rule broken between checks
 
+    bool keyDown(QString b) { return form->findChild<EventAdapter*>()->IsKeyDown(box(b)); }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     template <typename List> auto pickFrom(const List& list) { return list[pick(std::size(list))]; }
 
@@ -60,47 +190,63 @@ class FormTest : public QObject, FormDriver {
         return pick(50) == 0 ? QString(40000, QChar(u"19aF.x"[pick(6)])) : text;
     }
 
-    // One random step (tests/FormDriver.h); true for a run of ticks, after
+    // One random step (see step()); true for a run of ticks, after
     // which the views are checked.
     bool act() {
         // clang-format off
         static const char* const keys[] = {"Backspace", "Del", "Esc", "Return", "Left", "End", "Shift+Left", "Ctrl+C", "Ctrl+V", "Shift+Ins", "Ctrl+X"};
-        static const QString typable = QStringLiteral("0123456789abcdefABCDEFxX .-g十");
+        static const QStringList heldKeys = {"1", "a", "f", "x", "Backspace", "Del", "Ctrl+V", "Ctrl+C", "Shift+Ins"}; // scan codes 10 on
+        static const QString typable = QStringLiteral("0123456789abcdefABCDEFxX .-g十😀");
         const QString name = pickFrom(Boxes), typed = "type " + typable.mid(pick(typable.size()), 1), text = box(name)->text();
-        const int at = pick(text.size() + 1), length = std::min<int>(pick(3), text.size() - at); // a selection
+        const int at = pick(text.size() + 1), length = std::min<int>(pick(3), text.size() - at), scan = 10 + pick(heldKeys.size());
+        const QString heldKey = heldKeys[scan - 10] + " " + QString::number(scan);
+        const QString focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
         const QString steps[] = {typed, typed, QString("key ") + pickFrom(keys), "clip " + randomText(), "edit " + name + " " + randomText(),
             "menu " + name + " " + pickFrom(QStringList{"paste", "cut", "del", "undo"}), "click " + (pick(20) ? QString::number(pick(32)) : "cmdOpt"),
-            name + "=" + text.left(at) + "[" + text.mid(at, length) + "]" + text.mid(at + length), "tick", "tick"};
+            name + "=" + text.left(at) + "[" + text.mid(at, length) + "]" + text.mid(at + length), "tick", "tick", "down " + heldKey,
+            keyDown(focus) ? "repeat " + heldKey : "tick", "up " + (pick(3) ? heldKeys[scan - 10].section(u'+', -1) : "!") + " " + QString::number(scan), // a modifier released first; another key code
+            "commit " + typable.mid(pick(typable.size()), 2), pick(10) ? "tick" : "away"};
         // clang-format on
-        const QString chosen = pickFrom(steps);
-        const bool keyed = chosen.startsWith("type") || chosen.startsWith("key");
-        if (keyed && QApplication::focusWidget()) // its key release takes up the whole text
-            pending.remove(QApplication::focusWidget()->objectName());
+        const QString chosen = pickFrom(steps), verb = chosen.section(u' ', 0, 0);
+        const bool wasDown = keyDown(focus);
         for (int i = chosen == "tick" ? 6 : 1; i > 0; --i) // one box a tick
             step(chosen);
+        const bool released = verb == "up" && wasDown && !keyDown(focus);
+        const bool keyed = QString("type key commit repeat").contains(verb) && box(focus);
+        if (released || (keyed && chosen != "key Return")) // its KeyUp took up the whole text
+            pending.remove(focus);
+        // Between a press and its release only keys and ticks: the release
+        // leaves the text the last key made (a paste its validated text).
+        const bool lost = released && made.contains(focus) && box(focus)->text() != made[focus];
+        if (lost && !heldKey.contains("+")) // a paste leaves its validated text
+            broken = focus + " lost what its key made: " + made[focus];
+        if ((verb == "down" && box(focus) && pending.isEmpty()) || (keyed && made.contains(focus)))
+            made[focus] = box(focus)->text();
+        else if (!keyed && verb != "tick" && verb != "clip" && verb != "up")
+            made.clear();
+        if (wasDown && !keyDown(focus) && !released)   // its keys went up with the focus: a refused
+            refused[focus].insert(box(focus)->text()); // text turned red and white again
         if (chosen.startsWith("edit") || chosen.startsWith("menu"))
             pending[name] = box(name)->text();
         for (const char* b : Boxes) {
             if (colour(b) == Red)
                 refused[b].insert(box(b)->text());
-            if (pending.value(b, box(b)->text()) !=
-                box(b)->text()) // changed since: taken up or put back
+            if (pending.value(b, box(b)->text()) != box(b)->text()) // taken up or put back
                 pending.remove(b);
         }
         trail << chosen.left(60) + (chosen == "tick" ? "  " + views() : "");
-        if (trail.size() > 40)
-            trail.removeFirst();
+        trail = trail.mid(trail.size() - 40);
         return chosen == "tick";
     }
 
-    // Whether box i holds the value v, or no value: while it is red, shows a
-    // text it has shown red, or holds a text no validator has seen yet.
+    // Whether box i holds the value v, or no value: while a key is down in it,
+    // it is red, shows a text it has shown red, or holds a text no validator
+    // has seen yet.
     bool agrees(int i, std::uint64_t v) {
         static const QRegularExpression hex("^0?[xX]?0*([0-9A-Fa-f]{0,8})$"), digits("^\\d*$"),
             spaces("^ +| +$");
-        const QString text = box(Boxes[i])->text(), t = QString(text).remove(spaces);
-        if (colour(Boxes[i]) == Red || refused[Boxes[i]].contains(text) ||
-            pending.contains(Boxes[i]))
+        const QString b = Boxes[i], text = box(b)->text(), t = QString(text).remove(spaces);
+        if (colour(b) == Red || refused[b].contains(text) || pending.contains(b) || keyDown(b))
             return true;
         if (i == 0)
             return hex.match(t).hasMatch() && Number(hex.match(t).captured(1), 16) == v;
@@ -131,6 +277,14 @@ class FormTest : public QObject, FormDriver {
             {"cycle", {"edit TxtBoxHex  0x1f ", "tick", "=  0x1f |31|1 1111|0.0302|0.0000|0.0000", "edit TxtBoxHex 0x123456789", "tick", "=  0x1f |31|1 1111|0.0302|0.0000|0.0000", "edit TxtBoxDec 00", "tick", "colour TxtBoxDec w", "edit TxtBoxDec 007", "tick", "= 0x7|007|111|0.0068|0.0000|0.0000", "colour TxtBoxDec c"}},
             {"cycle sizes", {"edit txtKsize 32", "tick", "= 0x8000|32768|1000 0000 0000 0000|32|0.0313|0.0000", "colour txtKsize w", "edit TxtMsize 1024", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "colour TxtMsize c", "edit txtGsize 4", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "edit txtGsize 3", "tick", "= 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3", "focus txtGsize"}},
             {"cycle order", {"edit TxtBoxHex FF", "edit txtKsize 7", "tick", "= FF|255|1111 1111|0.2490|0.0002|0.0000", "edit TxtBoxHex G", "edit TxtBoxDec 16", "tick", "= FF|16|1111 1111|0.2490|0.0002|0.0000", "tick", "= 0x10|16|1 0000|0.0156|0.0000|0.0000"}},
+            {"emoji", {"TxtBoxHex=0x1", "type 😀", "= 0x1|1|1|0.0009|0.0000|0.0000"}},
+            {"Enter's release", {"click cmdOpt", "edit txtKsize 1", "TxtBoxDec=0", "key Return", "focus txtKsize", "= 0x0|0|0|1|0|0"}},
+            {"Ctrl first", {"TxtBoxDec=5", "clip 42", "down Ctrl+V", "up V", "= 0x2A|42|10 1010|0.0410|0.0000|0.0000"}},
+            {"commits", {"TxtBoxHex=0", "commit x", "= 0x|0|0|0|0|0", "TxtBoxDec=999999999", "commit 9", "colour TxtBoxDec r", "= 0x|9999999999|0|0|0|0"}},
+            {"timer sleeps", {"tick", "timer asleep", "edit TxtBoxHex 1", "timer awake", "tick", "tick", "timer asleep"}},
+            {"key down, window left", {"TxtBoxDec=", "down 7", "away", "= 0x7|7|111|0.0068|0.0000|0.0000"}},
+            {"held keys, X", {"TxtBoxDec=[1234]", "xdotool keydown Delete", "wait 1200", "xdotool keyup Delete", "wait 300", "= 0x0||0|0|0|0", "txtGsize=3", "xdotool keydown BackSpace", "wait 1200", "xdotool keyup BackSpace", "wait 300", "= 0x0|0|0|0|0|"}},
+            {"held key", {"TxtBoxDec=[1234]", "down Del", "tick", "tick", "= 0x0||0|0|0|0", "up Del", "= 0x0||0|0|0|0"}},
             // Where the window server takes part:
             {"panel", {"panel hidden", "TxtBoxDec=1", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin (By Dorrik) >>", "panel shown", "TxtBoxDec=0", "key Return", "focus txtKsize", "key Return", "key Return", "focus txtGsize", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin V1.0 <<", "panel hidden"}},
             {"arrows", {"TxtBoxHex=0x0", "key Shift+Tab", "focus BitButton(31)", "key Down", "focus BitButton(15)", "key Right", "focus BitButton(14)"}},
@@ -142,10 +296,10 @@ class FormTest : public QObject, FormDriver {
     }
     void scripts() {
         QFETCH(QStringList, steps);
-        for (const QString& s : steps) {
-            step(s);
-            QVERIFY2(!QTest::currentTestFailed(), qPrintable("at step: " + s));
-        }
+        if (steps.join(u'|').contains("xdotool") && QGuiApplication::platformName() != "xcb")
+            QSKIP("real keys need an X server");
+        for (const QString& s : steps)
+            QVERIFY2((step(s), !QTest::currentTestFailed()), qPrintable("at step: " + s));
     }
 
     // Random user sessions on a real Form1: any key or chord in any box, clipboard
@@ -160,16 +314,22 @@ class FormTest : public QObject, FormDriver {
             random.seed(seed.toUInt());
             refused.clear(), pending.clear();
             for (int action = 0; action < 20000; ++action) {
-                if (!act())
-                    continue;
+                const bool check = act();
+                if (!form->findChild<QTimer*>("Timer1")
+                         ->isActive()) { // asleep: nothing may be left to do
+                    const QString before = views();
+                    tick();
+                    broken += views() == before ? "" : "the refresh cycle slept with work left ";
+                }
                 const std::uint64_t v =
                     Number(form->findChild<QLabel*>("LableBin")->text().remove(u' '), 2);
-                QString disagree =
-                    v <= 0xFFFFFFFF && !views().startsWith("bits differ") ? "" : "LableBin ";
-                for (int i = 0; i < 5; ++i)
-                    disagree += agrees(i, v) ? "" : Boxes[i];
-                QVERIFY2(disagree.isEmpty(),
-                         qPrintable("seed " + seed + ": " + disagree + "\n" + trail.join(u'\n')));
+                broken += !check || (v <= 0xFFFFFFFF && !views().startsWith("bits differ"))
+                              ? ""
+                              : "LableBin ";
+                for (int i = 0; check && i < 5; ++i)
+                    broken += agrees(i, v) ? "" : Boxes[i];
+                QVERIFY2(broken.isEmpty(),
+                         qPrintable("seed " + seed + ": " + broken + "\n" + trail.join(u'\n')));
             }
             form.reset();
             QVERIFY(Start());

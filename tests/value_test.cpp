@@ -21,7 +21,6 @@ void ExpectAll(Function function, std::initializer_list<std::pair<Text, Expected
         EXPECT_EQ(function(input), expected) << "input \"" << Narrow(input) << '"';
 }
 
-constexpr std::int32_t Min32 = -2147483647 - 1;
 constexpr EntryRules Hex{8, u'F', 0}, Dec{10, u'9', 4294967296.0}, KB{7, u'9', 4194304.0},
     MB{4, u'9', 4096.0}, GB{1, u'3', 4.0};
 
@@ -43,10 +42,10 @@ TEST(Validation, TextChecks) {
     EXPECT_EQ(IsDot(longDigits + u"."), True);
 }
 
-TEST(EntryRules, KeyFilter) {
+TEST(EntryRules, KeysChordsAndShapes) {
     const struct { const EntryRules& rules; Text text; std::size_t start, length; int key, typed; bool zero = false, on = false; } rows[] = {
         {Hex, u"0x1", 3, 0, u'f', u'F'}, {Hex, u"0x1", 3, 0, u'g', 0}, {Hex, u"0x12345678", 10, 0, u'1', 0}, {Hex, u"0x12345678", 2, 1, u'a', u'A'},
-        {Hex, u"0x12345678", 0, 2, u'5', 0}, {Hex, u"0x00000000", 10, 0, u'1', u'1'}, {Hex, u"0X1234567", 9, 0, u'8', u'8'}, {Hex, u"0", 1, 0, u'x', u'x'},
+        {Hex, u"0x12345678", 0, 2, u'5', 0}, {Hex, u"0x00000000", 10, 0, u'1', u'1'}, {Hex, u"0x00000001", 2, 0, u'F', 0}, {Hex, u"0X1234567", 9, 0, u'8', u'8'}, {Hex, u"0", 1, 0, u'x', u'x'},
         {Hex, u"0x1", 3, 0, u'X', 0}, {Hex, u"", 0, 0, u'x', 0}, {Hex, u"0x12345678", 10, 0, keys::Backspace, keys::Backspace},
         {Hex, u"0x1F", 4, 0, keys::Escape, 0, true}, {Hex, u" 0 ", 1, 0, keys::Escape, 0}, {Hex, u"0x1", 3, 0, keys::Enter, 0, false, true},
         {Dec, u"", 0, 0, u'a', 0}, {Dec, u"0", 1, 0, u'x', 0}, {Dec, u"1234567890", 10, 0, u'1', 0}, {Dec, u"000000000000", 12, 0, u'1', u'1'},
@@ -57,9 +56,6 @@ TEST(EntryRules, KeyFilter) {
         const KeyOutcome out = FilterKey(row.rules, {row.text, row.start + row.length, row.start, row.length}, std::int16_t(row.key));
         EXPECT_EQ(std::tuple(int(out.KeyAscii), out.resetsToZero, out.movesOn), std::tuple(row.typed, row.zero, row.on)) << Narrow(row.text) << " key " << row.key;
     }
-}
-
-TEST(EntryRules, ChordsAndEntries) {
     const struct { std::int16_t code, mask; Boolean copy, paste; } chords[] = {{keys::C, 2, True, False},
         {keys::Insert, 2, True, False}, {keys::C, 3, False, False}, {keys::C, 6, False, False}, {keys::C, 0, False, False},
         {keys::V, 2, False, True}, {keys::Insert, 1, False, True}, {keys::V, 3, False, False}, {keys::Insert, 3, False, False}};
@@ -79,23 +75,12 @@ TEST(Conversions, OddInputs) {
     EXPECT_THROW(DecStr2DoubleValue(Text(u"1").append(400, u'0')), FloatingPointError);
     EXPECT_THROW(HexStr2DecDoubleValue(Text(u"1").append(300, u'0')), FloatingPointError);
     EXPECT_THROW(DecStr2DoubleValue(Text(32768, u'0')), OverflowError);
-    for (auto [input, expected] : {std::pair{0.5, 0}, {2.5, 2}, {3.5, 4}, {4294967294.5, -2}, {4294967295.4, -1}, {-1.0, -1}})
-        EXPECT_EQ(DoubleValue2LongValue(input), expected) << input;
     // Bits beyond 0 to 31 (every bit of every value is in the exhaustive check).
     EXPECT_EQ(std::tuple(BitSet(5, 32), BitSet(5, -1), BitClear(-1, 32), BitIsSet(-1, 32)), std::tuple(5, 5, -1, False));
     for (double refused : {4294967295.5, 1e300, -2147483649.0, std::nan("")})
         EXPECT_THROW(DoubleValue2LongValue(refused), OverflowError) << refused;
 }
 
-TEST(NumberText, Helpers) {
-    ExpectAll<Text (*)(const Text&), Text>(Trim, {{u"  a b  ", u"a b"}, {u"   ", u""}, {u"\t1\t", u"\t1\t"}, {u"\u30001", u"\u30001"}});
-    ExpectAll<double (*)(const Text&), double>(LeadingNumber, {{u"12ab", 12}, {u"ab", 0}, {u"", 0}, {u"1.5x", 1.5}, {u".", 0},
-        {u"4294967296", 4294967296.0}, {u" 1", 0}, {Text(u"1").append(400, u'0'), HUGE_VAL}});
-    ExpectAll<int (*)(const Text&), int>(SignificantLength, {{u"", 0}, {u"000", 0}, {u"00120", 3}, {u"0x1F", 3}});
-}
-
-// Sizes set from the value are cut after four decimals, never rounded; those
-// a size box converts itself are rounded.
 TEST(NumberText, SizeTexts) {
     const std::pair<double, const char*> values[] = {{1, "0.0009|0.0000|0.0000"}, {1536, "1.5|0.0014|0.0000"}, {1048320, "1023.75|0.9997|0.0009"},
         {16777216, "16384|16|0.0156"}, {3221225472, "3145728|3072|3"}, {4294967295, "4194303.9990|4095.9999|3.9999"}};

@@ -43,11 +43,11 @@ KeyOutcome FilterKey(const EntryRules& rules, const EditState& box, std::int16_t
         return outcome;
     }
     outcome.KeyAscii = Digit(rules, KeyAscii);
-    // A hexadecimal digit typed over a selection may not make more digits
-    // than the box takes either.
-    if (outcome.KeyAscii != 0 && rules.IsHexadecimal() && box.selectionLength > 0) {
+    // Nor may a hexadecimal digit make more digits than the box takes where it
+    // lands: over the selection, or at the caret.
+    if (outcome.KeyAscii != 0 && rules.IsHexadecimal()) {
         Text after = box.text;
-        after.replace(box.selectionStart, box.selectionLength, 1,
+        after.replace(box.selectionLength ? box.selectionStart : box.caret, box.selectionLength, 1,
                       static_cast<char16_t>(outcome.KeyAscii));
         if (DigitCount(rules, Trim(after)) > rules.digits)
             outcome.KeyAscii = 0;

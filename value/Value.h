@@ -114,7 +114,8 @@ struct KeyOutcome {
 
 // Esc and Enter act and are cancelled; Backspace passes; the box's digits
 // pass until it holds as many significant digits as it takes, unless a
-// selection is typed over; everything else is cancelled.
+// selection is typed over (a hexadecimal digit also never where it would
+// make more); everything else is cancelled.
 KeyOutcome FilterKey(const EntryRules& rules, const EditState& box, std::int16_t KeyAscii);
 // A number text is out of range when it holds anything but the digits "0"
 // to "9" (its reading would be ambiguous), when its number is limit or more,
