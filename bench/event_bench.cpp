@@ -27,7 +27,7 @@ class EventBench : public QObject {
         QMetaObject::invokeMethod(form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
     }
 
-    void release(QLineEdit* target) {
+    void pressAndRelease(QLineEdit* target) {
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
             QKeyEvent event(type, Qt::Key_Right, Qt::NoModifier);
             QApplication::sendEvent(target, &event);
@@ -38,7 +38,7 @@ class EventBench : public QObject {
     void init() { QVERIFY(Start()); }
     void cleanup() { form.reset(); }
 
-    void keyRelease_data() {
+    void keystroke_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::newRow("TxtBoxHex") << "TxtBoxHex"
@@ -52,13 +52,13 @@ class EventBench : public QObject {
         QTest::newRow("txtGsize") << "txtGsize"
                                   << "2";
     }
-    void keyRelease() {
+    void keystroke() {
         QFETCH(QString, name);
         QFETCH(QString, text);
         box(name)->setFocus();
         box(name)->setText(text);
         QBENCHMARK {
-            release(box(name));
+            pressAndRelease(box(name));
         }
     }
 

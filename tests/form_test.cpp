@@ -99,7 +99,7 @@ class FormTest : public QObject {
             QLineEdit* target = box(line.section(u'=', 0, 0));
             const QString given = line.section(u'=', 1);
             const int at = given.indexOf(u'[');
-            target->setFocus();
+            target->setFocus(Qt::MouseFocusReason); // as a click into it
             target->setText(QString(given).remove(QRegularExpression("[][]")));
             if (at >= 0)
                 target->setSelection(at, given.indexOf(u']') - at - 1);
