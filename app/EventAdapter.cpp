@@ -90,8 +90,16 @@ EventAdapter::EventAdapter(Form1* form) : QObject(form), form(form) {
         box.control->installEventFilter(this);
     connect(form->Timer1, &QTimer::timeout, this, [this] { Run(&Form1::Timer1_Timer); });
     connect(form->cmdOpt, &QPushButton::clicked, this, [this] { Run(&Form1::cmdOpt_Click); });
+    // A bit click ends every keystroke, and leaves the focus where it was: a
+    // size box that keeps it is entered anew, its new size selected.
     connect(form->BitButton, &QButtonGroup::idClicked, this, [this](int id) {
+        for (const Box& box : this->form->EntryBoxes)
+            EndKeystrokes(box);
         Run([id](Form1* f) { f->BitButton_Click(static_cast<std::int16_t>(id)); });
+        for (const Box& box : this->form->EntryBoxes) {
+            if (box.control == focused && box.InSizePanel())
+                Run(box.GotFocus);
+        }
     });
 }
 

@@ -80,7 +80,7 @@ Form1::Form1(QWidget* parent, bool ticksByItself) : QWidget(parent) {
     if (!ticksByItself)
         Timer1->setInterval(std::chrono::hours(24));
     for (const EntryBox& box : EntryBoxes)
-        connect(box.control, &QLineEdit::textChanged, this, &Form1::WakeTimer1);
+        connect(box.control, &QLineEdit::textChanged, this, [this, &box] { TextChanged(box); });
     Timer1->start();
     TxtBoxHex->setFocus(); // so that a user can type at once
 }
@@ -151,6 +151,7 @@ void Form1::CreateControls() {
         button->setObjectName(QStringLiteral("BitButton(%1)").arg(index));
         button->setGeometry(Twips(BitColumnLeft[column], upper ? 840 : 1920, 255, 495));
         button->setStyle(flatFace);
+        button->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
         button->setAccessibleName(QStringLiteral("位 %1").arg(index));
         ReadCaptionAsValue(button);
         const auto weight = 1ull << index;
@@ -176,6 +177,12 @@ void Form1::CreateControls() {
           Ruler(15, {5, 4, 3, 12, 4, 5, 6, 15, 6, 5, 6, 14, 6, 6, 7}));
     label("Label1", Twips(3240, 120, 1455, 375), QStringLiteral("寄存器计算"))
         ->setFont(BoxFont(12));
+
+    // Boxes and buttons stack above the labels, which touch some of them.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<QLabel*>(control))
+            control->raise();
+    }
 
     // The tab order: bit 0 to bit 31, then the boxes and the toggle.
     std::vector<QWidget*> tabOrder;
@@ -218,8 +225,19 @@ auto Form1::Row(const QLineEdit* control) const -> const EntryBox& {
 
 void Form1::Form_Load() {
     SetHeight(4100);
+    ShowSizeBoxes(false);
     for (const EntryBox& box : EntryBoxes)
         *box.backup = box.defaultText;
+}
+
+void Form1::ShowSizeBoxes(bool shown) {
+    for (const EntryBox& box : EntryBoxes) {
+        if (!box.InSizePanel())
+            continue;
+        if (!shown && box.control->hasFocus())
+            TxtBoxHex->setFocus();
+        box.control->setVisible(shown);
+    }
 }
 
 void Form1::SetHeight(int twips) {
@@ -230,10 +248,12 @@ void Form1::SetHeight(int twips) {
 void Form1::cmdOpt_Click() {
     if (TextOf(cmdOpt) != u">>") {
         SetHeight(5800);
+        ShowSizeBoxes(true);
         SetText(cmdOpt, u">>");
         setWindowTitle(QStringLiteral("Tavrin (By Dorrik)"));
     } else {
         SetHeight(4100);
+        ShowSizeBoxes(false);
         SetText(cmdOpt, u"<<");
         setWindowTitle(QStringLiteral("Tavrin V1.0"));
     }
@@ -241,6 +261,8 @@ void Form1::cmdOpt_Click() {
 }
 
 void Form1::SetStringBak() {
-    for (const EntryBox& box : EntryBoxes)
+    for (const EntryBox& box : EntryBoxes) {
         *box.backup = TextOf(box.control);
+        box.backupRefused = box.refused;
+    }
 }

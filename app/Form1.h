@@ -50,6 +50,11 @@ class Form1 : public QWidget {
         void (Form1::*LostFocus)();
         void (Form1::*KeyPress)(Int16& KeyAscii);
         void (Form1::*KeyUp)(Int16& KeyCode, Int16& Shift);
+        // What the box carries: the refused mark (red while set), whether its
+        // backup is a refused text, and the size the program last wrote.
+        mutable bool refused = false;
+        mutable bool backupRefused = false;
+        mutable Text written{};
         bool InSizePanel() const { return unit > 1; }
     };
     const EntryBox& Row(const QLineEdit* control) const;
@@ -67,6 +72,12 @@ class Form1 : public QWidget {
     void Timer1_Timer();
     // Starts the timer unless it runs: a running timer keeps its phase.
     void WakeTimer1();
+    // Any change of a box text wakes the timer and clears the box's refused
+    // mark; who refuses the new text sets it again.
+    void TextChanged(const EntryBox& box);
+    void SetRefused(const EntryBox& box, bool refused);
+    // Collapsed, the size boxes are out of reach: no focus, nothing to read.
+    void ShowSizeBoxes(bool shown);
 
     // --- Bit buttons (panel/BitButtons.cpp) ---
     void SetcmdBitStatus(Text InBinStr);

@@ -22,14 +22,16 @@ void Form1::Timer1_Timer() {
         if (TextOf(box.control) == *box.backup)
             continue;
         const Text s = Trim(TextOf(box.control));
-        if (box.validator(s).empty()) {
+        if (box.validator(s).empty()) { // a backup that was refused is red again
             SetText(box.control, *box.backup);
+            if (box.backupRefused)
+                SetRefused(box, true);
             return;
         }
         if (box.cycleColours)
             SetBackColor(box.control, colours::LightCyan);
         SetValueFrom(box, s);
-        if (box.takesFocus)
+        if (box.takesFocus && !box.control->isHidden())
             box.control->setFocus();
         SetStringBak();
         return;

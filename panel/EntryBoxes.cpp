@@ -5,23 +5,49 @@
 
 #include "Controls.h"
 
+#include <QTimer>
+
 using namespace value;
 
-// A range test on entry tells at once that the box holds a number it cannot take.
+// Entering a box tells at once that it holds a text refused, or a number it
+// cannot take; a size the program wrote is never red on entry.
 void Form1::GotFocus(const EntryBox& box) {
     SetBackColor(box.control, colours::LightCyan);
-    // A size with a point is selected whole, so that typing replaces it.
-    if (box.selectsPointOnFocus && IsDot(TextOf(box.control)) == True)
-        box.control->selectAll();
-    if (box.rangeOnFocus && IsOutOfRange(Trim(TextOf(box.control)), box.rules.limit))
+    // A size with a point is selected whole, so that typing replaces it; once
+    // more after a mouse press, which places the caret after the focus came.
+    const auto selectPoint = [control = box.control] {
+        if (control->hasFocus() && IsDot(TextOf(control)) == True)
+            control->selectAll();
+    };
+    if (box.selectsPointOnFocus) {
+        selectPoint();
+        QTimer::singleShot(0, box.control, selectPoint);
+    }
+    const Text t = Trim(TextOf(box.control));
+    if (box.refused || (box.rangeOnFocus && LeadingNumber(t) >= box.rules.limit))
         SetBackColor(box.control, colours::Red);
 }
 
 // An emptied box gets its default text back; the refresh cycle takes it up.
 void Form1::LostFocus(const EntryBox& box) {
-    SetBackColor(box.control, colours::White);
+    SetBackColor(box.control, box.refused ? colours::Red : colours::White);
     if (TextOf(box.control).empty())
         SetText(box.control, box.defaultText);
+}
+
+void Form1::TextChanged(const EntryBox& box) {
+    WakeTimer1();
+    if (box.refused)
+        SetRefused(box, false);
+}
+
+// Red while the mark is set, with the focus or without; cleared, light cyan
+// with the focus and white without.
+void Form1::SetRefused(const EntryBox& box, bool refused) {
+    box.refused = refused;
+    SetBackColor(box.control, refused                   ? colours::Red
+                              : box.control->hasFocus() ? colours::LightCyan
+                                                        : colours::White);
 }
 
 void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
@@ -45,30 +71,35 @@ void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
 }
 
 // A refused text (out of range, or not the shape typing gives) only turns the
-// box red. It is recorded as the box's backup, so that the refresh cycle
-// leaves it in place, but no other box's: a text pending there (the default
-// written on leaving it, a context-menu edit) stays for the cycle to check.
+// box red and marks it so until the text changes. It is recorded as the
+// box's backup, so that the refresh cycle leaves it in place, but no other
+// box's: a text pending there (the default written on leaving it, a
+// context-menu edit) stays for the cycle to check. A size the program wrote,
+// under a key that changed nothing, is red only while the focus stays.
 void Form1::KeyUp(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
     CopyOrPaste(box, KeyCode, Shift);
     const Text t = Trim(TextOf(box.control));
     if (!IsEntry(box.rules, t)) {
+        SetRefused(box, TextOf(box.control) != box.written);
         SetBackColor(box.control, colours::Red);
         *box.backup = TextOf(box.control);
+        box.backupRefused = box.refused;
         return;
     }
-    SetBackColor(box.control, colours::LightCyan);
+    SetRefused(box, false);
     SetValueFrom(box, t);
     SetStringBak();
 }
 
 // A copy takes the whole text, spaces included, whatever is selected; a paste
-// replaces the whole text, and only with a text the box's validator accepts.
+// replaces the whole text, and only with a text the box's validator accepts,
+// line ends and tabs around it left out.
 void Form1::CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
     if (IsCopyKey(KeyCode, Shift) == True) {
         ClearClipboard();
         SetClipboardText(TextOf(box.control));
     } else if (IsPasterKey(KeyCode, Shift) == True) {
-        const Text pasted = box.validator(Trim(ClipboardText()));
+        const Text pasted = box.validator(TrimLine(ClipboardText()));
         if (!pasted.empty())
             SetText(box.control, pasted);
     }

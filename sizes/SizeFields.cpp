@@ -7,7 +7,9 @@ using namespace value;
 
 void Form1::SetKB_MB_GB(const Text& InDecStr) {
     for (const EntryBox& box : EntryBoxes) {
-        if (box.InSizePanel())
-            SetText(box.control, SizeFieldText(DecStr2DoubleValue(InDecStr) / box.unit));
+        if (box.InSizePanel()) {
+            box.written = SizeFieldText(DecStr2DoubleValue(InDecStr) / box.unit);
+            SetText(box.control, box.written);
+        }
     }
 }

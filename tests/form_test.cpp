@@ -103,6 +103,7 @@ class FormTest : public QObject {
             target->setText(QString(given).remove(QRegularExpression("[][]")));
             if (at >= 0)
                 target->setSelection(at, given.indexOf(u']') - at - 1);
+            QCoreApplication::processEvents(); // what entering the box leaves for later
         } else if (verb == "edit") {
             box(name)->setText(text);
         } else if (verb == "menu") {
@@ -139,8 +140,13 @@ class FormTest : public QObject {
             QApplication::sendEvent(focus, &commit);
         } else if (verb == "tick") {
             tick();
-        } else if (verb == "click") {
-            QTest::mouseClick(rest == "cmdOpt" ? button(rest) : bit(rest.toInt()), Qt::LeftButton);
+        } else if (verb == "click") { // a bit by its number, or a control by its name
+            QTest::mouseClick(rest[0].isDigit() ? bit(rest.toInt())
+                                                : form->findChild<QWidget*>(rest),
+                              Qt::LeftButton);
+            QCoreApplication::processEvents();
+        } else if (verb == "press") { // a button pressed without the mouse
+            button(rest)->click();
         } else if (verb == "away") {
             QWidget other;
             other.show(), other.activateWindow();
@@ -152,6 +158,10 @@ class FormTest : public QObject {
             const QColor c = box(name) ? colour(name) : QColor();
             const bool shown = box("txtGsize")->geometry().bottom() < form->height() && box("txtKsize")->y() < form->height();
             const QImage face = bit(name.toInt())->grab().toImage();
+            QString stack = "ok"; // no label above a box or a button
+            for (QObject* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                for (QObject* control : form->children())
+                    stack += control->isWidgetType() && !qobject_cast<QLabel*>(control) && form->children().indexOf(label) > form->children().indexOf(control) ? " " + label->objectName() : "";
             QString read = rest.section(u'=', 0, 0) + "="; // what a screen reader reads: role and value
             QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
             for (int i = 0; i < window->childCount(); ++i)
@@ -162,7 +172,7 @@ class FormTest : public QObject {
                 {"title", form->windowTitle() + " " + button("cmdOpt")->text()},
                 {"colour", name + " " + (c == LightCyan ? "c" : c == Red ? "r" : c == White ? "w" : "?")}, {"read", read},
                 {"face", name + " " + QColor(face.pixel(face.width() / 2, face.height() / 4)).name()},
-                {"timer", form->findChild<QTimer*>("Timer1")->isActive() ? "awake" : "asleep"}};
+                {"timer", form->findChild<QTimer*>("Timer1")->isActive() ? "awake" : "asleep"}, {"stack", stack}};
             // clang-format on
             QCOMPARE(seen.value(verb), rest);
         }
@@ -267,15 +277,15 @@ class FormTest : public QObject {
             {"hex full", {"TxtBoxHex=0x12345678", "type 9ab", "TxtBoxHex=[0x]12345678", "type 5", "= 0x12345678|305419896|1 0010 0011 0100 0101 0110 0111 1000|298261.6171|291.2711|0.2844"}},
             {"hex emptied", {"TxtBoxHex=0x1F", "type \b\b\b\b", "= |0|0|0|0|0", "key Tab", "= 0x0|0|0|0|0|0", "colour TxtBoxHex w"}},
             {"dec", {"TxtBoxDec=", "type 2x.5- 5", "= 0xFF|255|1111 1111|0.2490|0.0002|0.0000", "TxtBoxDec=[1234567890]", "type 7", "= 0x7|7|111|0.0068|0.0000|0.0000", "TxtBoxDec=000000000000", "type 1", "= 0x1|0000000000001|1|0.0009|0.0000|0.0000"}},
-            {"dec too big", {"TxtBoxDec=429496729", "type 6", "colour TxtBoxDec r", "TxtBoxHex=0x0", "colour TxtBoxDec w", "TxtBoxDec=4294967296", "colour TxtBoxDec r", "tick", "= 0x0|4294967296|0|0|0|0"}},
-            {"sizes", {"txtKsize=0001234567", "type 8", "= 0x4B5A1C00|1264196608|100 1011 0101 1010 0001 1100 0000 0000|0001234567|1205.6318|1.1774", "TxtMsize=", "type 4095", "= 0xFFF00000|4293918720|1111 1111 1111 0000 0000 0000 0000 0000|4193280|4095|3.9990", "txtGsize=", "type 0439", "= 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|03"}},
-            {"odd texts", {"TxtBoxDec=", "type 7", "TxtBoxHex=50x12", "type g", "colour TxtBoxHex r", "TxtBoxDec=1.1234567891", "type g", "colour TxtBoxDec r", "txtKsize=9E-10", "type g", "colour txtKsize r", "= 50x12|1.1234567891|111|9E-10|0.0000|0.0000"}},
-            {"pending", {"TxtBoxDec=", "type 5000", "txtGsize=", "TxtMsize=0.0047", "key Left", "colour TxtMsize r", "tick", "= 0x0|0|0|0|0|0"}},
+            {"dec too big", {"TxtBoxDec=429496729", "type 6", "colour TxtBoxDec r", "TxtBoxHex=0x0", "colour TxtBoxDec r", "TxtBoxDec=4294967296", "colour TxtBoxDec r", "tick", "= 0x0|4294967296|0|0|0|0"}},
+            {"sizes", {"click cmdOpt", "txtKsize=0001234567", "type 8", "= 0x4B5A1C00|1264196608|100 1011 0101 1010 0001 1100 0000 0000|0001234567|1205.6318|1.1774", "TxtMsize=", "type 4095", "= 0xFFF00000|4293918720|1111 1111 1111 0000 0000 0000 0000 0000|4193280|4095|3.9990", "txtGsize=", "type 0439", "= 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|03"}},
+            {"odd texts", {"click cmdOpt", "TxtBoxDec=", "type 7", "TxtBoxHex=50x12", "type g", "colour TxtBoxHex r", "TxtBoxDec=1.1234567891", "type g", "colour TxtBoxDec r", "txtKsize=9E-10", "type g", "colour txtKsize r", "= 50x12|1.1234567891|111|9E-10|0.0000|0.0000"}},
+            {"pending", {"click cmdOpt", "TxtBoxDec=", "type 5000", "txtGsize=", "TxtMsize=0.0047", "key Left", "colour TxtMsize r", "tick", "= 0x0|0|0|0|0|0"}},
             {"input method", {"TxtBoxHex=0x", "commit a十b", "tick", "= 0xAB|171|1010 1011|0.1669|0.0001|0.0000"}},
             {"screen reader", {"click 5", "read 十六进制=42 0x20", "read 十进制=42 32", "read KB=42 0.0312", "read 二进制=41 10 0000", "read 位 5=43 1", "read 位 31=43 0"}},
             {"bits", {"click 5", "click 31", "click 31", "click 7", "face 7 #8080ff", "edit TxtBoxHex 0x8zz", "tick", "= 0xA0|160|1010 0000|0.1562|0.0001|0.0000"}},
             {"cycle", {"edit TxtBoxHex  0x1f ", "tick", "=  0x1f |31|1 1111|0.0302|0.0000|0.0000", "edit TxtBoxHex 0x123456789", "tick", "=  0x1f |31|1 1111|0.0302|0.0000|0.0000", "edit TxtBoxDec 00", "tick", "colour TxtBoxDec w", "edit TxtBoxDec 007", "tick", "= 0x7|007|111|0.0068|0.0000|0.0000", "colour TxtBoxDec c"}},
-            {"cycle sizes", {"edit txtKsize 32", "tick", "= 0x8000|32768|1000 0000 0000 0000|32|0.0313|0.0000", "colour txtKsize w", "edit TxtMsize 1024", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "colour TxtMsize c", "edit txtGsize 4", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "edit txtGsize 3", "tick", "= 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3", "focus txtGsize"}},
+            {"cycle sizes", {"click cmdOpt", "edit txtKsize 32", "tick", "= 0x8000|32768|1000 0000 0000 0000|32|0.0313|0.0000", "colour txtKsize w", "edit TxtMsize 1024", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "colour TxtMsize c", "edit txtGsize 4", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "edit txtGsize 3", "tick", "= 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3", "focus txtGsize"}},
             {"cycle order", {"edit TxtBoxHex FF", "edit txtKsize 7", "tick", "= FF|255|1111 1111|0.2490|0.0002|0.0000", "edit TxtBoxHex G", "edit TxtBoxDec 16", "tick", "= FF|16|1111 1111|0.2490|0.0002|0.0000", "tick", "= 0x10|16|1 0000|0.0156|0.0000|0.0000"}},
             {"emoji", {"TxtBoxHex=0x1", "type 😀", "= 0x1|1|1|0.0009|0.0000|0.0000"}},
             {"Enter's release", {"click cmdOpt", "edit txtKsize 1", "TxtBoxDec=0", "key Return", "focus txtKsize", "= 0x0|0|0|1|0|0"}},
@@ -283,13 +293,20 @@ class FormTest : public QObject {
             {"commits", {"TxtBoxHex=0", "commit x", "= 0x|0|0|0|0|0", "TxtBoxDec=999999999", "commit 9", "colour TxtBoxDec r", "= 0x|9999999999|0|0|0|0"}},
             {"timer sleeps", {"tick", "timer asleep", "edit TxtBoxHex 1", "timer awake", "tick", "tick", "timer asleep"}},
             {"key down, window left", {"TxtBoxDec=", "down 7", "away", "= 0x7|7|111|0.0068|0.0000|0.0000"}},
-            {"held keys, X", {"TxtBoxDec=[1234]", "xdotool keydown Delete", "wait 1200", "xdotool keyup Delete", "wait 300", "= 0x0||0|0|0|0", "txtGsize=3", "xdotool keydown BackSpace", "wait 1200", "xdotool keyup BackSpace", "wait 300", "= 0x0|0|0|0|0|"}},
+            {"held keys, X", {"TxtBoxDec=[1234]", "xdotool keydown Delete", "wait 1200", "xdotool keyup Delete", "wait 300", "= 0x0||0|0|0|0", "click cmdOpt", "txtGsize=3", "xdotool keydown BackSpace", "wait 1200", "xdotool keyup BackSpace", "wait 300", "= 0x0|0|0|0|0|"}},
             {"held key", {"TxtBoxDec=[1234]", "down Del", "tick", "tick", "= 0x0||0|0|0|0", "up Del", "= 0x0||0|0|0|0"}},
+            {"refused stays", {"TxtBoxDec=", "type 9429496729", "click TxtBoxHex", "colour TxtBoxDec r", "click 0", "colour TxtBoxDec w"}},
+            {"refused backup", {"TxtBoxDec=", "type 4294967296", "edit TxtBoxDec 00", "colour TxtBoxDec c", "tick", "colour TxtBoxDec r"}},
+            {"bit click in a box", {"click cmdOpt", "txtKsize=", "type 1", "click 0", "= 0x401|1025|100 0000 0001|1.0009|0.0009|0.0000", "type 2", "= 0x800|2048|1000 0000 0000|2|0.0020|0.0000", "colour txtKsize c"}},
+            {"click ends a keystroke", {"TxtBoxDec=5", "down 7", "click 0", "up 7", "= 0x38|56|11 1000|0.0546|0.0000|0.0000"}},
+            {"mouse entry", {"click cmdOpt", "TxtBoxDec=", "type 1000000", "click txtKsize", "colour txtKsize c", "type 2", "= 0x800|2048|1000 0000 0000|2|0.0020|0.0000"}},
+            {"collapsed", {"TxtBoxHex=0x0", "key Tab", "focus TxtBoxDec", "key Tab", "focus cmdOpt", "key Tab", "focus BitButton(0)", "click cmdOpt", "txtKsize=1", "press cmdOpt", "focus TxtBoxHex", "stack ok"}},
+            {"line ends", {"TxtBoxHex=0x1", "clip \t7f\r\n", "key Ctrl+V", "= 7f|127|111 1111|0.1240|0.0001|0.0000", "clip 7 f", "key Ctrl+V", "= 7f|127|111 1111|0.1240|0.0001|0.0000"}},
             // Where the window server takes part:
             {"panel", {"panel hidden", "TxtBoxDec=1", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin (By Dorrik) >>", "panel shown", "TxtBoxDec=0", "key Return", "focus txtKsize", "key Return", "key Return", "focus txtGsize", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin V1.0 <<", "panel hidden"}},
             {"arrows", {"TxtBoxHex=0x0", "key Shift+Tab", "focus BitButton(31)", "key Down", "focus BitButton(15)", "key Right", "focus BitButton(14)"}},
-            {"away", {"txtKsize=4", "type \b", "away", "colour txtKsize c", "type 1.5", "= 0x3C00|15360|11 1100 0000 0000|15|0.0146|0.0000"}},
-            {"chords", {"TxtBoxHex=0x[1]F", "key Ctrl+Shift+C", "clipboard ", "key Ctrl+C", "clipboard 0x1F", "clip   0XABC  ", "key Ctrl+V", "key Ctrl+X", "clip abc", "key Ctrl+Shift+V", "key Ctrl+1", "key Alt+1", "= 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000", "key Shift+Ins", "clip 0x123456789", "key Ctrl+V", "= abc|2748|1010 1011 1100|2.6835|0.0026|0.0000", "TxtBoxDec=2748", "clip 12a", "key Ctrl+V", "clip 1.5", "TxtMsize=0.0026", "key Shift+Ins", "= 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000", "txtKsize=", "clip   0012 ", "key Ctrl+V", "= 0x3000|12288|11 0000 0000 0000|12|0.0117|0.0000"}}};
+            {"away", {"click cmdOpt", "txtKsize=4", "type \b", "away", "colour txtKsize c", "type 1.5", "= 0x3C00|15360|11 1100 0000 0000|15|0.0146|0.0000"}},
+            {"chords", {"TxtBoxHex=0x[1]F", "key Ctrl+Shift+C", "clipboard ", "key Ctrl+C", "clipboard 0x1F", "clip   0XABC  ", "key Ctrl+V", "key Ctrl+X", "clip abc", "key Ctrl+Shift+V", "key Ctrl+1", "key Alt+1", "= 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000", "key Shift+Ins", "clip 0x123456789", "key Ctrl+V", "= abc|2748|1010 1011 1100|2.6835|0.0026|0.0000", "TxtBoxDec=2748", "clip 12a", "key Ctrl+V", "clip 1.5", "click cmdOpt", "TxtMsize=0.0026", "key Shift+Ins", "= 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000", "txtKsize=", "clip   0012 ", "key Ctrl+V", "= 0x3000|12288|11 0000 0000 0000|12|0.0117|0.0000"}}};
         // clang-format on
         for (const auto& [name, steps] : scripts)
             QTest::newRow(name) << steps;

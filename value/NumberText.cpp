@@ -59,6 +59,13 @@ Text Trim(const Text& InputStr) {
     return InputStr.substr(first, last - first + 1);
 }
 
+Text TrimLine(const Text& InputStr) {
+    const auto first = InputStr.find_first_not_of(u" \t\r\n");
+    if (first == Text::npos)
+        return {};
+    return InputStr.substr(first, InputStr.find_last_not_of(u" \t\r\n") - first + 1);
+}
+
 double LeadingNumber(const Text& InputStr) {
     std::string number;
     bool point = false;

@@ -35,6 +35,9 @@ struct FloatingPointError : ArithmeticError {
 
 // Removes the space character U+0020, and only it, from both ends.
 Text Trim(const Text& InputStr);
+// Removes spaces, tabs, carriage returns and line feeds from both ends: a
+// line copied from a terminal or an editor.
+Text TrimLine(const Text& InputStr);
 // The number the text begins with (digits, then an optional point and
 // digits); 0 when it does not begin with one: "12ab" gives 12, "ab" gives 0.
 double LeadingNumber(const Text& InputStr);
