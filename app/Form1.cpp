@@ -230,6 +230,13 @@ void Form1::Form_Load() {
         *box.backup = box.defaultText;
 }
 
+void Form1::ShowValue(const Text& validated) {
+    const EntryBox& box = Row(validated.starts_with(u"0x") ? TxtBoxHex : TxtBoxDec);
+    SetText(box.control, validated);
+    SetValueFrom(box, value::Trim(validated));
+    SetStringBak();
+}
+
 void Form1::ShowSizeBoxes(bool shown) {
     for (const EntryBox& box : EntryBoxes) {
         if (!box.InSizePanel())

@@ -26,6 +26,9 @@ class Form1 : public QWidget {
     // cycle's timer starts and stops as usual but never fires.
     explicit Form1(QWidget* parent = nullptr, bool ticksByItself = true);
     ~Form1() override;
+    // A value given at start (as ValueArgument gives it) shows as if pasted
+    // into its box.
+    void ShowValue(const value::Text& validated);
 
   private:
     friend class EventAdapter;

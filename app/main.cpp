@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "Form1.h"
 
 #include <QApplication>
@@ -18,6 +19,12 @@ bool HasDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.exitStatus >= 0)
+        return commandLine.exitStatus;
     if (!HasDisplay()) {
         qWarning("tavrin: no display found; run it on a desktop, or under Xvfb: xvfb-run -a %s",
                  argv[0]);
@@ -29,6 +36,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("tavrin"));
     Form1 form;
+    if (!commandLine.startValue.empty())
+        form.ShowValue(commandLine.startValue);
     form.show();
     QTimer::singleShot(100, [] { malloc_trim(0); });
     return app.exec();

@@ -145,6 +145,8 @@ class FormTest : public QObject {
                                                 : form->findChild<QWidget*>(rest),
                               Qt::LeftButton);
             QCoreApplication::processEvents();
+        } else if (verb == "value") { // given on the command line
+            form->ShowValue(value::ValueArgument(rest.toStdU16String()));
         } else if (verb == "press") { // a button pressed without the mouse
             button(rest)->click();
         } else if (verb == "away") {
@@ -301,6 +303,8 @@ class FormTest : public QObject {
             {"click ends a keystroke", {"TxtBoxDec=5", "down 7", "click 0", "up 7", "= 0x38|56|11 1000|0.0546|0.0000|0.0000"}},
             {"mouse entry", {"click cmdOpt", "TxtBoxDec=", "type 1000000", "click txtKsize", "colour txtKsize c", "type 2", "= 0x800|2048|1000 0000 0000|2|0.0020|0.0000"}},
             {"collapsed", {"TxtBoxHex=0x0", "key Tab", "focus TxtBoxDec", "key Tab", "focus cmdOpt", "key Tab", "focus BitButton(0)", "click cmdOpt", "txtKsize=1", "press cmdOpt", "focus TxtBoxHex", "stack ok"}},
+            {"command line", {"value 0xDEADBEEF", "= 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111|3648367.7333|3562.8591|3.4793",
+                              "value 31", "= 0x1F|31|1 1111|0.0302|0.0000|0.0000", "colour TxtBoxDec w", "focus TxtBoxHex", "timer awake", "tick", "timer asleep"}},
             {"line ends", {"TxtBoxHex=0x1", "clip \t7f\r\n", "key Ctrl+V", "= 7f|127|111 1111|0.1240|0.0001|0.0000", "clip 7 f", "key Ctrl+V", "= 7f|127|111 1111|0.1240|0.0001|0.0000"}},
             // Where the window server takes part:
             {"panel", {"panel hidden", "TxtBoxDec=1", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin (By Dorrik) >>", "panel shown", "TxtBoxDec=0", "key Return", "focus txtKsize", "key Return", "key Return", "focus txtGsize", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin V1.0 <<", "panel hidden"}},

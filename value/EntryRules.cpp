@@ -83,6 +83,11 @@ bool IsEntry(const EntryRules& rules, const Text& trimmed) {
     return rules.IsHexadecimal() ? IsHexEntry(trimmed) : !IsOutOfRange(trimmed, rules.limit);
 }
 
+Text ValueArgument(const Text& argument) {
+    const bool prefixed = argument.starts_with(u"0x") || argument.starts_with(u"0X");
+    return prefixed ? IsHexStr(argument) : IsDecStr(argument);
+}
+
 // The modifier mask must match exactly: Ctrl+Shift+C is no copy.
 Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift) {
     return Shift == keys::CtrlMask && (KeyCode == keys::C || KeyCode == keys::Insert) ? True

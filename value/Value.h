@@ -130,6 +130,9 @@ bool IsOutOfRange(const Text& trimmed, double limit);
 bool IsHexEntry(const Text& trimmed);
 // Whether a key release takes a box's trimmed text as the value.
 bool IsEntry(const EntryRules& rules, const Text& trimmed);
+// A value given on the command line: hexadecimal with its prefix "0x" or
+// "0X", or decimal, as the box's validator gives it; "" for anything else.
+Text ValueArgument(const Text& argument);
 // Ctrl+C and Ctrl+Insert; Ctrl+V and Shift+Insert. The mask must match
 // exactly: Ctrl+Shift+C is neither.
 Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift);
