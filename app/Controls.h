@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few control properties the handlers use, in the handlers' terms:
 // texts as Text, colours as the system's named colours.
 #pragma once

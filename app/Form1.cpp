@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: its form description, start-up, the size-panel toggle and the
 // backup strings.
 #include "Form1.h"

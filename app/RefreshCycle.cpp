@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh cycle takes up what changed a box without a key release there:
 // a context-menu edit, a drop, the default written on leaving a box empty.
 // One box a tick, so that a refused text costs no other box its edit. It

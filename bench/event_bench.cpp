@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work each event costs on a real Form1, measured with QBENCHMARK: a key
 // pressed and released in each of the five boxes (the release rewrites every
 // view; the arrow key types nothing), a bit-button

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the benchmark compares Tavrin with: a minimal Qt Widgets program
 // of the same shape (a window of about 500 x 360 pixels with 32 push buttons,
 // 5 line edits, 10 labels, some of them Chinese, and a 500 ms timer).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and waits for its first top-level window to be mapped on
 // the X server; prints the child's pid and the milliseconds from the exec to
 // the MapNotify, and leaves the program running.

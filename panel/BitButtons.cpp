@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 32 bit buttons: painted from the binary label, and a click toggles one
 // bit of the value the label holds.
 #include "Form1.h"

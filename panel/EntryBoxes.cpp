@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the five entry boxes share, each applied to the box's row: the key
 // filter, the work at a key release, copy and paste, and the colours and
 // default text on entering and leaving a box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hexadecimal box: its text converts digit by digit, so the binary label
 // takes it whole, without a limit on its digits.
 #include "Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A size box's own rule for the other views: the decimal box from the
 // hexadecimal one, and the other two sizes from its units, whole or rounded
 // to four decimals ("1.5000" MB for 1536 KB).

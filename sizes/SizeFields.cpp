@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value shown as a byte count in the three size boxes.
 #include "Form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives a real Form1 by keys, clicks and ticks, each case a script of steps.
 // The cases named in tests/CMakeLists.txt run on a real X server too: there
 // the window server takes part (window size, focus and activation, clipboard).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the conversions and formatters on (nearly) every 32-bit value
 // against a formatting that shares no code with the library. The float-form
 // round trip is cheap and covers all 2^32 values; the formatters allocate

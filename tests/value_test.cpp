@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit tests of the Value library, one table a rule.
 #include "Value.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The register value between its float form, its 32-bit bit pattern and its
 // digit texts, and single bits of the bit pattern.
 #include "TextRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the entry boxes accept: the characters a key press may type, the key
 // chords that copy and paste, and the texts a key release takes as a value.
 #include "TextRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hexadecimal and binary texts of the register value.
 #include "TextRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of hexadecimal and decimal texts: each returns the normalised text
 // when it is acceptable and "" when it is not.
 #include "TextRules.h"

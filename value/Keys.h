@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key codes and modifier masks, named once for the event adapter, the
 // handlers and the key filter.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the views: trimming, the leading number, the significant
 // length and the two ways a double becomes display text.
 #include "TextRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of kilobyte, megabyte and gigabyte texts: a whole number of the unit
 // that fits in 32 bits, returned normalised, or "".
 #include "TextRules.h"

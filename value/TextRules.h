@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules shared by the library's own files; not part of its interface.
 #pragma once
 

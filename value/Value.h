@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Value library: the number and text rules under every view of the
 // register value. Pure functions, no state, no toolkit.
 #pragma once

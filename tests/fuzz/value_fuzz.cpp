@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the Value library: arbitrary 16-bit texts into every
 // validator, converter and formatter.
 #include "Value.h"
