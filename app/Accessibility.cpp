@@ -3,59 +3,66 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QButtonGroup>
 
 namespace {
 
-// Marks a control whose caption is read as its value.
-constexpr char CaptionIsValue[] = "tavrin-caption-is-value";
-
-// A label or push button of the window. Interfaces can be made while the
-// window is still being built, before the control is marked, so what is read
-// as its value is decided when it is read.
-class WindowCaption : public QAccessibleWidget {
+// A push button of the window. Its interface can be made while the window is
+// still being built, before the button joins the bit group, so whether it is
+// a bit is decided when it is read. A bit is a check box (no toggle-button
+// role reaches a screen reader) whose caption is its bit; the button itself
+// is not checkable, which in the group would uncheck the others.
+class WindowButton : public QAccessibleWidget {
   public:
-    using QAccessibleWidget::QAccessibleWidget;
+    explicit WindowButton(QWidget* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value && object()->property(CaptionIsValue).toBool())
-            return widget()->property("text").toString();
-        return QAccessibleWidget::text(t);
+    QAccessible::Role role() const override {
+        return IsBit() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (IsBit()) {
+            state.checkable = true;
+            state.checked = Button()->text() == QLatin1String("1");
+        }
+        return state;
     }
     QStringList actionNames() const override {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (role() == QAccessible::Button)
-            names.prepend(pressAction());
-        return names;
+        return QStringList{IsBit() ? toggleAction() : pressAction()} +
+               QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action == pressAction())
-            static_cast<QAbstractButton*>(widget())->click();
+        if (action == pressAction() || action == toggleAction())
+            Button()->click();
         else
             QAccessibleWidget::doAction(action);
     }
+
+  private:
+    QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
+    bool IsBit() const { return Button()->group() != nullptr; }
 };
 
-QAccessibleInterface* WindowCaptionFactory(const QString& className, QObject* object) {
-    if (!object || !object->parent() || !object->parent()->inherits("Form1"))
+QAccessibleInterface* WindowButtonFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("QPushButton") || !object->parent() ||
+        !object->parent()->inherits("Form1"))
         return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("QPushButton"))
-        return new WindowCaption(widget, QAccessible::Button);
-    if (className == QLatin1String("QLabel"))
-        return new WindowCaption(widget, QAccessible::StaticText);
-    return nullptr;
+    return new WindowButton(static_cast<QWidget*>(object));
 }
 
 } // namespace
 
 void InstallAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(WindowCaptionFactory);
+        QAccessible::installFactory(WindowButtonFactory);
         return true;
     }();
     (void)installed;
 }
 
-void ReadCaptionAsValue(QWidget* control) {
-    control->setProperty(CaptionIsValue, true);
+void AnnounceBitChange(QAbstractButton* bit) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(bit, changed);
+    QAccessible::updateAccessibility(&event);
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QWidget;
+class QAbstractButton;
 
-// Lets a screen reader read the window's labels and push buttons; call it
-// before they are created. Safe to call more than once.
+// Has a screen reader read the bit buttons as check boxes, checked when their
+// bit is 1, and the window's other push button as a push button; labels and
+// boxes keep Qt's own interfaces. Call it before the buttons are created;
+// safe to call more than once.
 void InstallAccessibility();
-// Has a label's or push button's caption read as its value, under the
-// accessible name the window gives it ("位 5" reads "1").
-void ReadCaptionAsValue(QWidget* control);
+// Tells a screen reader that a bit button's bit has changed.
+void AnnounceBitChange(QAbstractButton* bit);

@@ -5,15 +5,12 @@
 
 #include "Value.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QColor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <type_traits>
 
 namespace colours {
 inline const QColor White{255, 255, 255};
@@ -32,21 +29,19 @@ inline value::Text TextOf(const QPushButton* button) {
     return button->text().toStdU16String();
 }
 
-// A box announces its own text changes; a caption read as a value (the bit
-// buttons, the binary label) is announced here.
 template <typename Control> void SetText(Control* control, const value::Text& text) {
     control->setText(QString::fromStdU16String(text));
-    if constexpr (!std::is_same_v<Control, QLineEdit>) {
-        QAccessibleValueChangeEvent event(control, control->text());
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
-// A box's background is its palette's base colour.
+// A box's background is its palette's base colour. Red says its text is
+// refused, which a screen reader reads as the box's description.
 inline void SetBackColor(QLineEdit* box, const QColor& colour) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, colour);
     box->setPalette(palette);
+    const QString description = colour == colours::Red ? QStringLiteral("输入无效") : QString();
+    if (box->accessibleDescription() != description) // each change is announced
+        box->setAccessibleDescription(description);
 }
 
 // The system clipboard, as plain text.

@@ -132,6 +132,7 @@ void Form1::CreateControls() {
     cmdOpt = new QPushButton(QStringLiteral("<<"), this);
     cmdOpt->setObjectName(QStringLiteral("cmdOpt"));
     cmdOpt->setGeometry(Twips(6960, 3240, 375, 255));
+    cmdOpt->setAccessibleName(QStringLiteral("显示大小面板")); // what a press does
 
     TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), 9.75, QStringLiteral("十进制"));
     TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), 9.75, QStringLiteral("十六进制"));
@@ -153,8 +154,10 @@ void Form1::CreateControls() {
         button->setGeometry(Twips(BitColumnLeft[column], upper ? 840 : 1920, 255, 495));
         button->setStyle(flatFace);
         button->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
-        button->setAccessibleName(QStringLiteral("位 %1").arg(index));
-        ReadCaptionAsValue(button);
+        button->setAccessibleName(QStringLiteral("位 %1").arg(index) +
+                                  (index == 0    ? QStringLiteral("（最低位）")
+                                   : index == 31 ? QStringLiteral("（最高位）")
+                                                 : QString()));
         const auto weight = 1ull << index;
         button->setToolTip(QStringLiteral("位 %1 = %2 = 0x%3")
                                .arg(index)
@@ -163,15 +166,16 @@ void Form1::CreateControls() {
         BitButton->addButton(button, index);
     }
 
-    label("Label9", Twips(2280, 4800, 615, 255), QStringLiteral("GB"));
-    label("Label8", Twips(2280, 4320, 615, 255), QStringLiteral("MB"));
-    label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"));
+    // A caption is its box's buddy: a screen reader relates the two, and it
+    // shows only while its box does.
+    label("Label9", Twips(2280, 4800, 615, 255), QStringLiteral("GB"))->setBuddy(txtGsize);
+    label("Label8", Twips(2280, 4320, 615, 255), QStringLiteral("MB"))->setBuddy(TxtMsize);
+    label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"))->setBuddy(txtKsize);
+    // Its digits are its accessible name.
     LableBin = label("LableBin", Twips(1440, 3240, 3735, 375), QStringLiteral("0"));
-    LableBin->setAccessibleName(QStringLiteral("二进制"));
-    ReadCaptionAsValue(LableBin);
-    label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："));
-    label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："));
-    label("Label4", Twips(480, 2760, 975, 255), QStringLiteral("十六进制："));
+    label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："))->setBuddy(LableBin);
+    label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："))->setBuddy(TxtBoxDec);
+    label("Label4", Twips(480, 2760, 975, 255), QStringLiteral("十六进制："))->setBuddy(TxtBoxHex);
     label("Label3", Twips(480, 600, 6855, 255),
           Ruler(31, {4, 5, 4, 11, 4, 4, 4, 12, 4, 4, 4, 11, 5, 4, 4}));
     label("Label2", Twips(480, 1680, 6735, 255),
@@ -246,6 +250,10 @@ void Form1::ShowSizeBoxes(bool shown) {
             TxtBoxHex->setFocus();
         box.control->setVisible(shown);
     }
+    for (QLabel* caption : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (caption->buddy())
+            caption->setVisible(!caption->buddy()->isHidden());
+    }
 }
 
 void Form1::SetHeight(int twips) {
@@ -258,11 +266,13 @@ void Form1::cmdOpt_Click() {
         SetHeight(5800);
         ShowSizeBoxes(true);
         SetText(cmdOpt, u">>");
+        cmdOpt->setAccessibleName(QStringLiteral("隐藏大小面板"));
         setWindowTitle(QStringLiteral("Tavrin (By Dorrik)"));
     } else {
         SetHeight(4100);
         ShowSizeBoxes(false);
         SetText(cmdOpt, u"<<");
+        cmdOpt->setAccessibleName(QStringLiteral("显示大小面板"));
         setWindowTitle(QStringLiteral("Tavrin V1.0"));
     }
     repaint();

@@ -3,6 +3,7 @@
 // bit of the value the label holds.
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 
 #include <QButtonGroup>
@@ -17,7 +18,11 @@ void Form1::ApplyBitLook(std::int16_t index, bool set) {
     palette.setColor(QPalette::Button,
                      set ? colours::LightBlue : QGuiApplication::palette().color(QPalette::Button));
     button->setPalette(palette);
-    SetText(button, set ? u"1" : u"0");
+    const Text caption = set ? u"1" : u"0";
+    if (button->text().toStdU16String() == caption)
+        return;
+    SetText(button, caption);
+    AnnounceBitChange(button);
 }
 
 // The last character drives button 0; only "1" sets a button, and buttons

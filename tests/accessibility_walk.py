@@ -1,0 +1,187 @@
+# Reads the running calculator as a screen reader does: through the AT-SPI
+# registry, with a listener registered for the events a screen reader asks
+# for, while real mouse clicks and keys (xdotool) go through the X server.
+# Usage: accessibility_walk.py PROGRAM  (on an X display and a session bus
+# of its own). Prints what it reads; exits 1 on the first difference.
+import collections
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+events = []
+
+
+def listen(event):
+    source = event.source
+    events.append((event.type, source.name, event.detail1, source.description, source))
+
+
+pyatspi.Registry.registerEventListener(
+    listen,
+    "object:state-changed:checked",
+    "object:property-change:accessible-name",
+    "object:property-change:accessible-description",
+    "object:text-changed",
+    "focus:",
+)
+
+errors = tempfile.TemporaryFile()
+program = subprocess.Popen([sys.argv[1]], stderr=errors)
+
+
+def pump(seconds):
+    """Lets events arrive for a while."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def fail(message):
+    program.kill()
+    sys.exit("FAIL: " + message)
+
+
+def application():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "tavrin" and app.childCount:
+                return app
+        pump(0.1)
+    fail("no application named tavrin on the bus within 10 s")
+
+
+window = application()[0]
+
+
+def controls():
+    return list(window)
+
+
+def find(role, name):
+    for control in controls():
+        if control.getRoleName() == role and control.name == name:
+            return control
+    fail(f"no {role} named {name!r}; there are " +
+         ", ".join(repr(c.name) for c in controls()))
+
+
+def states(control):
+    held = control.getState()
+    return {n for n, s in (("showing", pyatspi.STATE_SHOWING),
+                           ("checked", pyatspi.STATE_CHECKED),
+                           ("focusable", pyatspi.STATE_FOCUSABLE)) if held.contains(s)}
+
+
+def expect(what, seen, wanted):
+    print(f"{what}: {seen!r}")
+    if seen != wanted:
+        fail(f"{what}: wanted {wanted!r}")
+
+
+def bit(k):
+    suffix = "（最低位）" if k == 0 else "（最高位）" if k == 31 else ""
+    return find(CHECK_BOX, f"位 {k}{suffix}")
+
+
+def checked_bits():
+    return sorted(k for k in range(32) if "checked" in states(bit(k)))
+
+
+def click(control):
+    x, y, w, h = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
+                   check=True)
+    pump(0.4)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "40", *names], check=True)
+    pump(0.4)
+
+
+def text(control):
+    return control.queryText().getText(0, -1)
+
+
+def events_of(kind):
+    seen = [e for e in events if e[0].startswith(kind)]
+    events.clear()
+    return seen
+
+
+LABEL, ENTRY, PUSH_BUTTON, CHECK_BOX = "label", "text", "push button", "check box"
+binary = find(LABEL, "0")
+decimal = find(ENTRY, "十进制")
+sizes = [find(ENTRY, u) for u in ("KB", "MB", "GB")]
+units = [find(LABEL, u) for u in ("KB", "MB", "GB")]
+toggle = find(PUSH_BUTTON, "显示大小面板")
+
+# Every control: its role and name, and what a reader may reach.
+roles = dict(collections.Counter(c.getRoleName() for c in controls()))
+expect("roles", roles, {CHECK_BOX: 32, LABEL: 10, PUSH_BUTTON: 1, ENTRY: 5})
+expect("title", find(LABEL, "寄存器计算").name, "寄存器计算")
+for name in ("十六进制：", "十进制：", "二进制："):
+    find(LABEL, name)
+rulers = [c.name for c in controls() if c.name.startswith(("31 ", "15 "))]
+expect("rulers", [r.split()[:3] for r in rulers], [["31", "30", "29"], ["15", "14", "13"]])
+expect("boxes", [(c.name, text(c), c.description) for c in controls() if c.getRoleName() == ENTRY],
+       [(n, t, "") for n, t in (("GB", "0"), ("MB", "0"), ("KB", "0"), ("十进制", "0"),
+                                ("十六进制", "0x0"))])
+expect("bits", [(states(bit(k)), bit(k).description) for k in (0, 5, 31)],
+       [({"showing", "focusable"}, f"位 {k} = {1 << k} = 0x{1 << k:X}")
+        for k in (0, 5, 31)])
+expect("collapsed, size boxes and units showing",
+       [c.name for c in sizes + units if "showing" in states(c)], [])
+
+# A bit click flips exactly that bit's checked state, and the binary label's name.
+events_of("")
+click(bit(0))
+expect("bit 0 set: checked bits", checked_bits(), [0])
+expect("bit 0 set: events", [e[1:3] for e in events_of("object:state-changed:checked")],
+       [("位 0（最低位）", 1)])
+expect("LableBin", binary.name, "1")
+click(bit(0))
+expect("bit 0 clear: checked bits", checked_bits(), [])
+expect("bit 0 clear: events", [e[1:3] for e in events_of("object:state-changed:checked")],
+       [("位 0（最低位）", 0)])
+
+# Typing: the binary label's name follows, with its change event.
+click(decimal)
+events_of("")
+keys("End", "BackSpace", "3", "1")
+expect("typed 31: LableBin", binary.name, "1 1111")
+expect("typed 31: binary label's name events",
+       [e[1] for e in events_of("object:property-change:accessible-name") if e[4] == binary][-1:],
+       ["1 1111"])
+expect("typed 31: checked bits", checked_bits(), [0, 1, 2, 3, 4])
+
+# A refused text: the box says so in its description, and stops saying it.
+keys("BackSpace", "BackSpace", *["9"] * 10)
+expect("red decimal box", (text(decimal), decimal.description), ("9999999999", "输入无效"))
+keys("BackSpace")
+expect("accepted again", (text(decimal), decimal.description), ("999999999", ""))
+expect("description events",
+       [e[3] for e in events_of("object:property-change:accessible-description")],
+       ["输入无效", ""])
+
+# The toggle says what a press does; expanded, the size boxes show.
+click(toggle)
+expect("expanded: cmdOpt", toggle.name, "隐藏大小面板")
+expect("expanded: showing", [c.name for c in sizes + units if "showing" in states(c)],
+       ["KB", "MB", "GB"] * 2)
+click(toggle)
+expect("collapsed: cmdOpt", toggle.name, "显示大小面板")
+expect("collapsed: showing", [c.name for c in sizes + units if "showing" in states(c)], [])
+
+pump(0.5)
+program.terminate()
+program.wait()
+errors.seek(0)
+expect("standard error", errors.read().decode(), "")
