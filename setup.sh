@@ -13,7 +13,8 @@ if [[ $mode != run && $mode != test ]]; then
 fi
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-wqy-microhei
-          libgtest-dev xvfb xauth x11-utils xdotool desktop-file-utils appstream)
+          libgtest-dev xvfb xauth x11-utils xdotool desktop-file-utils appstream
+          at-spi2-core dbus-daemon python3-pyatspi weston qt6-wayland)
 tools/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,9 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QWindow>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -84,6 +87,9 @@ Form1::Form1(QWidget* parent, bool ticksByItself) : QWidget(parent) {
         connect(box.control, &QLineEdit::textChanged, this, [this, &box] { TextChanged(box); });
     Timer1->start();
     TxtBoxHex->setFocus(); // so that a user can type at once
+    create();              // its window, to follow what is asked of it and what it is
+    connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::WindowStateRequested);
+    windowHandle()->installEventFilter(this);
 }
 
 // The handlers go first: closing the window takes the focus from a box, and
@@ -103,6 +109,11 @@ void Form1::CreateControls() {
     setWindowIcon(icon);
     setFont(WindowFont());
     setFixedWidth(Px(ClientWidthTwips));
+    // A fixed size: a title bar offers no maximize button where the window
+    // manager honours the hint.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -253,6 +264,46 @@ void Form1::ShowSizeBoxes(bool shown) {
     for (QLabel* caption : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (caption->buddy())
             caption->setVisible(!caption->buddy()->isHidden());
+    }
+}
+
+// A maximize asked for all the same (a title bar Qt draws itself, a window
+// manager's key) is undone as soon as it shows. Elsewhere a request is taken
+// back at once; under Wayland a maximized window must fill the size the
+// compositor gives, so from the request on the window may take any size.
+// Once the window system says it is maximized, and that frame is out, the
+// window asks to be normal again; once it says it is, the window takes its
+// fixed size back.
+void Form1::WindowStateRequested(Qt::WindowState state) {
+    if (state != Qt::WindowMaximized)
+        return;
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    else
+        QTimer::singleShot(0, this, &Form1::Unmaximize);
+}
+
+void Form1::Unmaximize() {
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::WindowStateChange &&
+        event->spontaneous()) {
+        if (windowHandle()->windowStates() & Qt::WindowMaximized) {
+            unmaximizeAfterPaint = true;
+            update();
+        } else {
+            setMaximumSize(minimumSize());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (std::exchange(unmaximizeAfterPaint, false)) {
+        QTimer::singleShot(0, this, &Form1::Unmaximize);
     }
 }
 

@@ -31,6 +31,11 @@ class Form1 : public QWidget {
     // into its box.
     void ShowValue(const value::Text& validated);
 
+  protected:
+    // A fixed-size window that survives a maximize (app/Form1.cpp).
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     friend class EventAdapter;
     using Text = value::Text;
@@ -71,6 +76,9 @@ class Form1 : public QWidget {
     void SetStringBak();
     // Sets the window's outer height in twips.
     void SetHeight(int twips);
+    // A maximize request, and the way back from a maximize.
+    void WindowStateRequested(Qt::WindowState state);
+    void Unmaximize();
 
     // --- Refresh cycle (app/RefreshCycle.cpp) ---
     void Timer1_Timer();
@@ -151,4 +159,5 @@ class Form1 : public QWidget {
     // The five entry boxes in the refresh cycle's order.
     std::array<EntryBox, 5> EntryBoxes{};
     EventAdapter* adapter = nullptr;
+    bool unmaximizeAfterPaint = false;
 };

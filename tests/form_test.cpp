@@ -55,7 +55,9 @@ class FormTest : public QObject {
         form->show();
         form->activateWindow();
         QApplication::clipboard()->clear();
-        return QTest::qWaitForWindowActive(form.get());
+        return QGuiApplication::platformName() == "wayland" // no activation there
+                   ? QTest::qWaitForWindowExposed(form.get())
+                   : QTest::qWaitForWindowActive(form.get());
     }
     QLineEdit* box(const QString& name) { return form->findChild<QLineEdit*>(name); }
     QPushButton* button(const QString& name) { return form->findChild<QPushButton*>(name); }
@@ -149,6 +151,10 @@ class FormTest : public QObject {
             form->ShowValue(value::ValueArgument(rest.toStdU16String()));
         } else if (verb == "press") { // a button pressed without the mouse
             button(rest)->click();
+        } else if (verb == "maximize") { // as a program asks, or a title bar Qt draws
+            rest == "window" ? form->windowHandle()->setWindowStates(Qt::WindowMaximized)
+                             : form->showMaximized();
+            QTest::qWait(500);
         } else if (verb == "away") {
             QWidget other;
             other.show(), other.activateWindow();
@@ -169,7 +175,8 @@ class FormTest : public QObject {
                 {"title", form->windowTitle() + " " + button("cmdOpt")->text()},
                 {"colour", name + " " + (c == LightCyan ? "c" : c == Red ? "r" : c == White ? "w" : "?")},
                 {"face", name + " " + QColor(face.pixel(face.width() / 2, face.height() / 4)).name()},
-                {"timer", form->findChild<QTimer*>("Timer1")->isActive() ? "awake" : "asleep"}, {"stack", stack}};
+                {"timer", form->findChild<QTimer*>("Timer1")->isActive() ? "awake" : "asleep"}, {"stack", stack},
+                {"size", QString("%1x%2%3").arg(form->windowHandle()->width()).arg(form->windowHandle()->height()).arg(form->isMaximized() ? " maximized" : form->minimumSize() != form->maximumSize() ? " resizable" : "")}};
             // clang-format on
             QCOMPARE(seen.value(verb), rest);
         }
@@ -296,6 +303,7 @@ class FormTest : public QObject {
             {"bit click in a box", {"click cmdOpt", "txtKsize=", "type 1", "click 0", "= 0x401|1025|100 0000 0001|1.0009|0.0009|0.0000", "type 2", "= 0x800|2048|1000 0000 0000|2|0.0020|0.0000", "colour txtKsize c"}},
             {"click ends a keystroke", {"TxtBoxDec=5", "down 7", "click 0", "up 7", "= 0x38|56|11 1000|0.0546|0.0000|0.0000"}},
             {"mouse entry", {"click cmdOpt", "TxtBoxDec=", "type 1000000", "click txtKsize", "colour txtKsize c", "type 2", "= 0x800|2048|1000 0000 0000|2|0.0020|0.0000"}},
+            {"maximize", {"size 501x252", "maximize", "size 501x252", "press cmdOpt", "size 501x365", "maximize window", "size 501x365", "press cmdOpt", "size 501x252"}},
             {"collapsed", {"TxtBoxHex=0x0", "key Tab", "focus TxtBoxDec", "key Tab", "focus cmdOpt", "key Tab", "focus BitButton(0)", "click cmdOpt", "txtKsize=1", "press cmdOpt", "focus TxtBoxHex", "stack ok"}},
             {"command line", {"value 0xDEADBEEF", "= 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111|3648367.7333|3562.8591|3.4793",
                               "value 31", "= 0x1F|31|1 1111|0.0302|0.0000|0.0000", "colour TxtBoxDec w", "focus TxtBoxHex", "timer awake", "tick", "timer asleep"}},
