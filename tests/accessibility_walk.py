@@ -20,14 +20,8 @@ def listen(event):
     events.append((event.type, source.name, event.detail1, source.description, source))
 
 
-pyatspi.Registry.registerEventListener(
-    listen,
-    "object:state-changed:checked",
-    "object:property-change:accessible-name",
-    "object:property-change:accessible-description",
-    "object:text-changed",
-    "focus:",
-)
+# Every event of objects, windows and focus, as a screen reader asks for them.
+pyatspi.Registry.registerEventListener(listen, "object:", "window:", "focus:")
 
 errors = tempfile.TemporaryFile()
 program = subprocess.Popen([sys.argv[1]], stderr=errors)
