@@ -43,7 +43,11 @@ class WindowButton : public QAccessibleWidget {
     bool IsBit() const { return Button()->group() != nullptr; }
 };
 
-QAccessibleInterface* WindowButtonFactory(const QString& className, QObject* object) {
+// The window itself is a frame, named by its title (a plain widget would be
+// a filler); its push buttons are WindowButtons.
+QAccessibleInterface* WindowFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("Form1"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className != QLatin1String("QPushButton") || !object->parent() ||
         !object->parent()->inherits("Form1"))
         return nullptr;
@@ -54,7 +58,7 @@ QAccessibleInterface* WindowButtonFactory(const QString& className, QObject* obj
 
 void InstallAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(WindowButtonFactory);
+        QAccessible::installFactory(WindowFactory);
         return true;
     }();
     (void)installed;

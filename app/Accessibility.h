@@ -3,10 +3,10 @@
 
 class QAbstractButton;
 
-// Has a screen reader read the bit buttons as check boxes, checked when their
-// bit is 1, and the window's other push button as a push button; labels and
-// boxes keep Qt's own interfaces. Call it before the buttons are created;
-// safe to call more than once.
+// Has a screen reader read the window as a frame named by its title, the bit
+// buttons as check boxes, checked when their bit is 1, and the window's other
+// push button as a push button; labels and boxes keep Qt's own interfaces.
+// Call it before the buttons are created; safe to call more than once.
 void InstallAccessibility();
 // Tells a screen reader that a bit button's bit has changed.
 void AnnounceBitChange(QAbstractButton* bit);

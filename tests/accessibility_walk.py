@@ -117,7 +117,8 @@ sizes = [find(ENTRY, u) for u in ("KB", "MB", "GB")]
 units = [find(LABEL, u) for u in ("KB", "MB", "GB")]
 toggle = find(PUSH_BUTTON, "显示大小面板")
 
-# Every control: its role and name, and what a reader may reach.
+# The window, and every control: its role and name, and what a reader may reach.
+expect("window", (window.getRoleName(), window.name), ("frame", "Tavrin V1.0"))
 roles = dict(collections.Counter(c.getRoleName() for c in controls()))
 expect("roles", roles, {CHECK_BOX: 32, LABEL: 10, PUSH_BUTTON: 1, ENTRY: 5})
 expect("title", find(LABEL, "寄存器计算").name, "寄存器计算")
@@ -168,6 +169,7 @@ expect("description events",
 # The toggle says what a press does; expanded, the size boxes show.
 click(toggle)
 expect("expanded: cmdOpt", toggle.name, "隐藏大小面板")
+expect("expanded: window", window.name, "Tavrin (By Dorrik)")
 expect("expanded: showing", [c.name for c in sizes + units if "showing" in states(c)],
        ["KB", "MB", "GB"] * 2)
 click(toggle)
