@@ -70,7 +70,8 @@ def states(control):
     held = control.getState()
     return {n for n, s in (("showing", pyatspi.STATE_SHOWING),
                            ("checked", pyatspi.STATE_CHECKED),
-                           ("focusable", pyatspi.STATE_FOCUSABLE)) if held.contains(s)}
+                           ("focusable", pyatspi.STATE_FOCUSABLE),
+                           ("focused", pyatspi.STATE_FOCUSED)) if held.contains(s)}
 
 
 def expect(what, seen, wanted):
@@ -165,6 +166,11 @@ expect("accepted again", (text(decimal), decimal.description), ("999999999", "")
 expect("description events",
        [e[3] for e in events_of("object:property-change:accessible-description")],
        ["输入无效", ""])
+
+# The focus as a reader follows it.
+keys("Tab")
+expect("Tab: focused", [c.name for c in controls() if "focused" in states(c)], ["显示大小面板"])
+expect("Tab: focus events", [e[1] for e in events_of("focus:")], ["显示大小面板"])
 
 # The toggle says what a press does; expanded, the size boxes show.
 click(toggle)
