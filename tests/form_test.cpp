@@ -90,9 +90,11 @@ class FormTest : public QObject {
     // release, with a scan code; "clip TEXT";
     // "commit TEXT" from an input method; "xdotool ARGS"; "wait MS" with the
     // refresh cycle ticking by itself; "tick"; "click BIT|cmdOpt"; "away"
-    // leaves the window and comes back. Checks: "= VIEWS", "colour BOX c|r|w",
+    // leaves the window and comes back; "maximize [window]" as a program, or
+    // the window's title bar, asks. Checks: "= VIEWS", "colour BOX c|r|w",
     // "focus NAME", "panel shown|hidden", "clipboard TEXT", "title TEXT",
-    // "face BIT #rrggbb" (a bit button's face), "timer awake|asleep".
+    // "face BIT #rrggbb" (a bit button's face), "timer awake|asleep",
+    // "size WxH [maximized|resizable]".
     void step(const QString& line) {
         const QString verb = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
         const QString name = line.section(u' ', 1, 1), text = line.section(u' ', 2);
