@@ -25,7 +25,7 @@ inline value::Text TextOf(const QLineEdit* box) {
 inline value::Text TextOf(const QLabel* label) {
     return label->text().toStdU16String();
 }
-inline value::Text TextOf(const QPushButton* button) {
+inline value::Text TextOf(const QAbstractButton* button) {
     return button->text().toStdU16String();
 }
 

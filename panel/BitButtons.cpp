@@ -19,7 +19,7 @@ void Form1::ApplyBitLook(std::int16_t index, bool set) {
                      set ? colours::LightBlue : QGuiApplication::palette().color(QPalette::Button));
     button->setPalette(palette);
     const Text caption = set ? u"1" : u"0";
-    if (button->text().toStdU16String() == caption)
+    if (TextOf(button) == caption)
         return;
     SetText(button, caption);
     AnnounceBitChange(button);
