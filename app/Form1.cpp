@@ -76,15 +76,90 @@ constexpr int BitColumnLeft[16] = {480,  840,  1200, 1560, 2280, 2640, 3000, 336
 
 } // namespace
 
-Form1::Form1(QWidget* parent, bool ticksByItself) : QWidget(parent) {
+// Each entry box in one row; the refresh cycle takes them in this order.
+const std::array<Form1::EntryBox, 5> Form1::EntryBoxes{{
+    {.control = &Form1::TxtBoxHex,
+     .defaultText = u"0x0",
+     .rules = value::HexEntry,
+     .validator = value::IsHexStr,
+     .enterTarget = &Form1::TxtBoxDec,
+     .GotFocus = &Form1::TxtBoxHex_GotFocus,
+     .LostFocus = &Form1::TxtBoxHex_LostFocus,
+     .KeyPress = &Form1::TxtBoxHex_KeyPress,
+     .KeyUp = &Form1::TxtBoxHex_KeyUp},
+    {.control = &Form1::TxtBoxDec,
+     .defaultText = u"0",
+     .rules = value::DecEntry,
+     .validator = value::IsDecStr,
+     .enterTarget = &Form1::txtKsize,
+     .rangeOnFocus = true,
+     .cycleColours = true,
+     .GotFocus = &Form1::TxtBoxDec_GotFocus,
+     .LostFocus = &Form1::TxtBoxDec_LostFocus,
+     .KeyPress = &Form1::TxtBoxDec_KeyPress,
+     .KeyUp = &Form1::TxtBoxDec_KeyUp},
+    {.control = &Form1::txtKsize,
+     .defaultText = u"0",
+     .rules = value::KBEntry,
+     .validator = value::IsKBStr,
+     .enterTarget = &Form1::TxtMsize,
+     .rangeOnFocus = true,
+     .selectsPointOnFocus = true,
+     .GotFocus = &Form1::txtKsize_GotFocus,
+     .LostFocus = &Form1::txtKsize_LostFocus,
+     .KeyPress = &Form1::txtKsize_KeyPress,
+     .KeyUp = &Form1::txtKsize_KeyUp},
+    {.control = &Form1::TxtMsize,
+     .defaultText = u"0",
+     .rules = value::MBEntry,
+     .validator = value::IsMBStr,
+     .enterTarget = &Form1::txtGsize,
+     .rangeOnFocus = true,
+     .selectsPointOnFocus = true,
+     .cycleColours = true,
+     .GotFocus = &Form1::TxtMsize_GotFocus,
+     .LostFocus = &Form1::TxtMsize_LostFocus,
+     .KeyPress = &Form1::TxtMsize_KeyPress,
+     .KeyUp = &Form1::TxtMsize_KeyUp},
+    {.control = &Form1::txtGsize,
+     .defaultText = u"0",
+     .rules = value::GBEntry,
+     .validator = value::IsGBStr,
+     .enterTarget = &Form1::TxtBoxHex,
+     .selectsPointOnFocus = true,
+     .cycleColours = true,
+     .takesFocus = true,
+     .GotFocus = &Form1::txtGsize_GotFocus,
+     .LostFocus = &Form1::txtGsize_LostFocus,
+     .KeyPress = &Form1::txtGsize_KeyPress,
+     .KeyUp = &Form1::txtGsize_KeyUp},
+}};
+
+namespace {
+
+// A bit click enters a box anew when it selects its new text on entry.
+std::vector<bool> EnteredAnewAfterClick(const auto& boxes) {
+    std::vector<bool> entered;
+    for (const auto& box : boxes)
+        entered.push_back(box.selectsPointOnFocus);
+    return entered;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent, bool ticksByItself)
+    : QWidget(parent), keystrokes(EnteredAnewAfterClick(EntryBoxes)) {
     CreateControls();
-    DescribeEntryBoxes();
+    for (const EntryBox& box : EntryBoxes)
+        SetText(Control(box), box.defaultText);
     adapter = new EventAdapter(this);
     Form_Load();
     if (!ticksByItself)
         Timer1->setInterval(std::chrono::hours(24));
-    for (const EntryBox& box : EntryBoxes)
-        connect(box.control, &QLineEdit::textChanged, this, [this, &box] { TextChanged(box); });
+    for (const EntryBox& box : EntryBoxes) {
+        connect(Control(box), &QLineEdit::textChanged, this,
+                [this, &box] { TextChanged(box, State(box)); });
+    }
     Timer1->start();
     TxtBoxHex->setFocus(); // so that a user can type at once
     create();              // its window, to follow what is asked of it and what it is
@@ -117,7 +192,7 @@ void Form1::CreateControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
+    Timer1->setInterval(RefreshInterval);
 
     // A box is read out under the caption beside it; its text is its row's.
     auto box = [this](const char* name, QRect place, double points, const QString& caption) {
@@ -209,46 +284,32 @@ void Form1::CreateControls() {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
-// Each entry box in one row; the refresh cycle takes them in this order.
-void Form1::DescribeEntryBoxes() {
-    using namespace value;
-    // clang-format off
-    EntryBoxes = {{
-        // control backup        default  digits, highest digit, range  validator unit  range on focus, point selected on focus  Enter target, colours, takes focus
-        {TxtBoxHex, &HexStrBak,   u"0x0", {8, u'F', 0},             IsHexStr, 0,          false, false, TxtBoxDec, false, false,
-         &Form1::TxtBoxHex_GotFocus, &Form1::TxtBoxHex_LostFocus, &Form1::TxtBoxHex_KeyPress, &Form1::TxtBoxHex_KeyUp},
-        {TxtBoxDec, &DecStrBak,   u"0",   {10, u'9', 4294967296.0}, IsDecStr, 1,          true,  false, txtKsize,  true,  false,
-         &Form1::TxtBoxDec_GotFocus, &Form1::TxtBoxDec_LostFocus, &Form1::TxtBoxDec_KeyPress, &Form1::TxtBoxDec_KeyUp},
-        {txtKsize,  &KsizeStrBak, u"0",   {7, u'9', 4194304.0},     IsKBStr,  1024,       true,  true,  TxtMsize,  false, false,
-         &Form1::txtKsize_GotFocus,  &Form1::txtKsize_LostFocus,  &Form1::txtKsize_KeyPress,  &Form1::txtKsize_KeyUp},
-        {TxtMsize,  &MsizeStrBak, u"0",   {4, u'9', 4096.0},        IsMBStr,  1048576,    true,  true,  txtGsize,  true,  false,
-         &Form1::TxtMsize_GotFocus,  &Form1::TxtMsize_LostFocus,  &Form1::TxtMsize_KeyPress,  &Form1::TxtMsize_KeyUp},
-        {txtGsize,  &GsizeStrBak, u"0",   {1, u'3', 4.0},           IsGBStr,  1073741824, false, true,  TxtBoxHex, true,  true,
-         &Form1::txtGsize_GotFocus,  &Form1::txtGsize_LostFocus,  &Form1::txtGsize_KeyPress,  &Form1::txtGsize_KeyUp},
-    }};
-    // clang-format on
-    for (const EntryBox& box : EntryBoxes)
-        SetText(box.control, box.defaultText);
-}
-
 auto Form1::Row(const QLineEdit* control) const -> const EntryBox& {
     for (const EntryBox& box : EntryBoxes) {
-        if (box.control == control)
+        if (Control(box) == control)
             return box;
     }
     Q_UNREACHABLE();
+}
+
+auto Form1::State(const EntryBox& box) -> EntryState& {
+    return EntryStates[static_cast<std::size_t>(&box - EntryBoxes.data())];
+}
+
+auto Form1::State(const QLineEdit* control) -> EntryState& {
+    return State(Row(control));
 }
 
 void Form1::Form_Load() {
     SetHeight(4100);
     ShowSizeBoxes(false);
     for (const EntryBox& box : EntryBoxes)
-        *box.backup = box.defaultText;
+        State(box).backup = box.defaultText;
 }
 
 void Form1::ShowValue(const Text& validated) {
-    const EntryBox& box = Row(validated.starts_with(u"0x") ? TxtBoxHex : TxtBoxDec);
-    SetText(box.control, validated);
+    const EntryBox& box = Row(value::HasHexPrefix(validated) ? TxtBoxHex : TxtBoxDec);
+    SetText(Control(box), validated);
     SetValueFrom(box, value::Trim(validated));
     SetStringBak();
 }
@@ -257,9 +318,9 @@ void Form1::ShowSizeBoxes(bool shown) {
     for (const EntryBox& box : EntryBoxes) {
         if (!box.InSizePanel())
             continue;
-        if (!shown && box.control->hasFocus())
+        if (!shown && Control(box)->hasFocus())
             TxtBoxHex->setFocus();
-        box.control->setVisible(shown);
+        Control(box)->setVisible(shown);
     }
     for (QLabel* caption : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (caption->buddy())
@@ -311,9 +372,12 @@ void Form1::SetHeight(int twips) {
     setFixedHeight(Px(twips - FrameTwips));
 }
 
-// The caption of cmdOpt is the panel's state: "<<" collapsed, ">>" expanded.
+bool Form1::SizePanelShown() const {
+    return TextOf(cmdOpt) == u">>";
+}
+
 void Form1::cmdOpt_Click() {
-    if (TextOf(cmdOpt) != u">>") {
+    if (!SizePanelShown()) {
         SetHeight(5800);
         ShowSizeBoxes(true);
         SetText(cmdOpt, u">>");
@@ -331,7 +395,8 @@ void Form1::cmdOpt_Click() {
 
 void Form1::SetStringBak() {
     for (const EntryBox& box : EntryBoxes) {
-        *box.backup = TextOf(box.control);
-        box.backupRefused = box.refused;
+        EntryState& state = State(box);
+        state.backup = TextOf(Control(box));
+        state.backupRefused = state.refused;
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Keystrokes.h"
 #include "Value.h"
 
 #include <QWidget>
@@ -23,6 +24,9 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
+    // How often the refresh cycle ticks while a box differs from its backup.
+    static constexpr int RefreshInterval = 500; // milliseconds
+
     // ticksByItself false is for tests that tick by hand: the refresh
     // cycle's timer starts and stops as usual but never fires.
     explicit Form1(QWidget* parent = nullptr, bool ticksByItself = true);
@@ -41,41 +45,49 @@ class Form1 : public QWidget {
     using Text = value::Text;
     using Int16 = std::int16_t;
 
-    // One entry box, described once: the handlers, the backups and the
-    // refresh cycle read its row.
+    // One entry box, described once; the handlers, the backups, the refresh
+    // cycle and the event adapter read its row (app/Form1.cpp).
     struct EntryBox {
-        QLineEdit* control;
-        Text* backup;
-        Text defaultText;         // at start, and when the box is left empty
-        value::EntryRules rules;  // what typing and a key release accept
-        Text (*validator)(Text);  // what a paste and the refresh cycle accept
-        double unit;              // bytes a unit of a whole-number box; 0: hexadecimal
-        bool rangeOnFocus;        // entering turns an out-of-range number red
-        bool selectsPointOnFocus; // entering selects a text with a point
-        QLineEdit* enterTarget;   // where Enter moves the focus
-        bool cycleColours;        // the refresh cycle colours an accepted text
-        bool takesFocus;          // an accepted text brings the focus here
+        QLineEdit* Form1::*control;
+        Text defaultText;                 // at start, and when the box is left empty
+        value::EntryRules rules;          // its kind, its digits, its range and its unit
+        Text (*validator)(Text);          // what a paste and the refresh cycle accept
+        QLineEdit* Form1::*enterTarget;   // where Enter moves the focus
+        bool rangeOnFocus = false;        // entering turns an out-of-range number red
+        bool selectsPointOnFocus = false; // entering selects a text with a point
+        bool cycleColours = false;        // the refresh cycle colours an accepted text
+        bool takesFocus = false;          // an accepted text brings the focus here
         void (Form1::*GotFocus)();
         void (Form1::*LostFocus)();
         void (Form1::*KeyPress)(Int16& KeyAscii);
         void (Form1::*KeyUp)(Int16& KeyCode, Int16& Shift);
-        // What the box carries: the refused mark (red while set), whether its
-        // backup is a refused text, and the size the program last wrote.
-        mutable bool refused = false;
-        mutable bool backupRefused = false;
-        mutable Text written{};
-        bool InSizePanel() const { return unit > 1; }
+        bool InSizePanel() const { return rules.kind == value::EntryKind::Size; }
     };
+    // What an entry box carries while the program runs.
+    struct EntryState {
+        Text& backup;               // its backup string
+        bool refused = false;       // its text is refused: red until the text changes
+        bool backupRefused = false; // its backup is a refused text
+        Text written{};             // the size the program last wrote into it
+    };
+    // The five entry boxes in the refresh cycle's order.
+    static const std::array<EntryBox, 5> EntryBoxes;
     const EntryBox& Row(const QLineEdit* control) const;
+    EntryState& State(const QLineEdit* control);
+    EntryState& State(const EntryBox& box);
+    QLineEdit* Control(const EntryBox& box) const { return this->*box.control; }
 
     // --- Start-up, toggle and backups (app/Form1.cpp) ---
     void CreateControls();
-    void DescribeEntryBoxes();
     void Form_Load();
     void cmdOpt_Click();
+    // The caption of cmdOpt is the size panel's state: ">>" shown, "<<" hidden.
+    bool SizePanelShown() const;
     void SetStringBak();
     // Sets the window's outer height in twips.
     void SetHeight(int twips);
+    // Collapsed, the size boxes are out of reach: no focus, nothing to read.
+    void ShowSizeBoxes(bool shown);
     // A maximize request, and the way back from a maximize.
     void WindowStateRequested(Qt::WindowState state);
     void Unmaximize();
@@ -84,12 +96,6 @@ class Form1 : public QWidget {
     void Timer1_Timer();
     // Starts the timer unless it runs: a running timer keeps its phase.
     void WakeTimer1();
-    // Any change of a box text wakes the timer and clears the box's refused
-    // mark; who refuses the new text sets it again.
-    void TextChanged(const EntryBox& box);
-    void SetRefused(const EntryBox& box, bool refused);
-    // Collapsed, the size boxes are out of reach: no focus, nothing to read.
-    void ShowSizeBoxes(bool shown);
 
     // --- Bit buttons (panel/BitButtons.cpp) ---
     void SetcmdBitStatus(Text InBinStr);
@@ -99,44 +105,60 @@ class Form1 : public QWidget {
     void SetRegisterViews(std::int32_t p);
 
     // --- What the five entry boxes share (panel/EntryBoxes.cpp) ---
-    void GotFocus(const EntryBox& box);
-    void LostFocus(const EntryBox& box);
+    void GotFocus(const EntryBox& box, EntryState& state);
+    void LostFocus(const EntryBox& box, EntryState& state);
     void KeyPress(const EntryBox& box, Int16& KeyAscii);
-    void KeyUp(const EntryBox& box, Int16& KeyCode, Int16& Shift);
+    void KeyUp(const EntryBox& box, EntryState& state, Int16& KeyCode, Int16& Shift);
     void CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift);
+    // Any change of a box text wakes the timer and clears the box's refused
+    // mark; who refuses the new text sets it again.
+    void TextChanged(const EntryBox& box, EntryState& state);
+    void SetRefused(const EntryBox& box, EntryState& state, bool refused);
     // Every other view from a text the box accepts.
     void SetValueFrom(const EntryBox& box, const Text& t);
     void SetValueFromUnits(const EntryBox& box, const Text& t);
 
     // --- The entry boxes' handlers: each applies the shared rule to its row ---
-    void TxtBoxHex_GotFocus() { GotFocus(Row(TxtBoxHex)); }
-    void TxtBoxDec_GotFocus() { GotFocus(Row(TxtBoxDec)); }
-    void txtKsize_GotFocus() { GotFocus(Row(txtKsize)); }
-    void TxtMsize_GotFocus() { GotFocus(Row(TxtMsize)); }
-    void txtGsize_GotFocus() { GotFocus(Row(txtGsize)); }
-    void TxtBoxHex_LostFocus() { LostFocus(Row(TxtBoxHex)); }
-    void TxtBoxDec_LostFocus() { LostFocus(Row(TxtBoxDec)); }
-    void txtKsize_LostFocus() { LostFocus(Row(txtKsize)); }
-    void TxtMsize_LostFocus() { LostFocus(Row(TxtMsize)); }
-    void txtGsize_LostFocus() { LostFocus(Row(txtGsize)); }
+    void TxtBoxHex_GotFocus() { GotFocus(Row(TxtBoxHex), State(TxtBoxHex)); }
+    void TxtBoxDec_GotFocus() { GotFocus(Row(TxtBoxDec), State(TxtBoxDec)); }
+    void txtKsize_GotFocus() { GotFocus(Row(txtKsize), State(txtKsize)); }
+    void TxtMsize_GotFocus() { GotFocus(Row(TxtMsize), State(TxtMsize)); }
+    void txtGsize_GotFocus() { GotFocus(Row(txtGsize), State(txtGsize)); }
+    void TxtBoxHex_LostFocus() { LostFocus(Row(TxtBoxHex), State(TxtBoxHex)); }
+    void TxtBoxDec_LostFocus() { LostFocus(Row(TxtBoxDec), State(TxtBoxDec)); }
+    void txtKsize_LostFocus() { LostFocus(Row(txtKsize), State(txtKsize)); }
+    void TxtMsize_LostFocus() { LostFocus(Row(TxtMsize), State(TxtMsize)); }
+    void txtGsize_LostFocus() { LostFocus(Row(txtGsize), State(txtGsize)); }
     void TxtBoxHex_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtBoxHex), KeyAscii); }
     void TxtBoxDec_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtBoxDec), KeyAscii); }
     void txtKsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(txtKsize), KeyAscii); }
     void TxtMsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtMsize), KeyAscii); }
     void txtGsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(txtGsize), KeyAscii); }
-    void TxtBoxHex_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(TxtBoxHex), KeyCode, Shift); }
-    void TxtBoxDec_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(TxtBoxDec), KeyCode, Shift); }
-    void txtKsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(txtKsize), KeyCode, Shift); }
-    void TxtMsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(TxtMsize), KeyCode, Shift); }
-    void txtGsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Row(txtGsize), KeyCode, Shift); }
+    void TxtBoxHex_KeyUp(Int16& KeyCode, Int16& Shift) {
+        KeyUp(Row(TxtBoxHex), State(TxtBoxHex), KeyCode, Shift);
+    }
+    void TxtBoxDec_KeyUp(Int16& KeyCode, Int16& Shift) {
+        KeyUp(Row(TxtBoxDec), State(TxtBoxDec), KeyCode, Shift);
+    }
+    void txtKsize_KeyUp(Int16& KeyCode, Int16& Shift) {
+        KeyUp(Row(txtKsize), State(txtKsize), KeyCode, Shift);
+    }
+    void TxtMsize_KeyUp(Int16& KeyCode, Int16& Shift) {
+        KeyUp(Row(TxtMsize), State(TxtMsize), KeyCode, Shift);
+    }
+    void txtGsize_KeyUp(Int16& KeyCode, Int16& Shift) {
+        KeyUp(Row(txtGsize), State(txtGsize), KeyCode, Shift);
+    }
 
     // --- Hexadecimal box (panel/HexBox.cpp) ---
     void SetValueFromHex(const Text& t);
 
-    // --- Size fields and size boxes (sizes/) ---
+    // --- Size fields (sizes/SizeFields.cpp) and size boxes (sizes/SizeBoxes.cpp) ---
     void SetKB_MB_GB(const Text& InDecStr);
     // The decimal box and the other two size boxes from a size box's units.
     void SetViewsFromSize(const EntryBox& box, double units);
+    // Writes a size into a size box and records it as the program's.
+    void WriteSize(const EntryBox& box, const Text& size);
 
     // --- The controls the handlers use (the other labels are only shown) ---
     QTimer* Timer1 = nullptr;
@@ -156,8 +178,12 @@ class Form1 : public QWidget {
     Text MsizeStrBak;
     Text GsizeStrBak;
 
-    // The five entry boxes in the refresh cycle's order.
-    std::array<EntryBox, 5> EntryBoxes{};
+    // In the order of EntryBoxes.
+    std::array<EntryState, 5> EntryStates{
+        {{HexStrBak}, {DecStrBak}, {KsizeStrBak}, {MsizeStrBak}, {GsizeStrBak}}};
+    // When the boxes' handlers run (app/Keystrokes.cpp); the adapter from Qt's
+    // events asks it, and so does the refresh cycle (app/EventAdapter.cpp).
+    Keystrokes keystrokes;
     EventAdapter* adapter = nullptr;
     bool unmaximizeAfterPaint = false;
 };

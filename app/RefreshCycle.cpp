@@ -8,32 +8,34 @@
 #include "Form1.h"
 
 #include "Controls.h"
-#include "EventAdapter.h"
 
 #include <QTimer>
 
 using namespace value;
 
 void Form1::Timer1_Timer() {
-    for (const EntryBox& box : EntryBoxes) {
-        if (adapter->IsKeyDown(box.control) && TextOf(box.control) != *box.backup)
+    for (std::size_t i = 0; i < EntryBoxes.size(); ++i) {
+        const bool keyDown = keystrokes.IsKeyDown(static_cast<Keystrokes::Box>(i));
+        if (keyDown && TextOf(Control(EntryBoxes[i])) != EntryStates[i].backup)
             return;
     }
     for (const EntryBox& box : EntryBoxes) {
-        if (TextOf(box.control) == *box.backup)
+        QLineEdit* control = Control(box);
+        EntryState& state = State(box);
+        if (TextOf(control) == state.backup)
             continue;
-        const Text s = Trim(TextOf(box.control));
+        const Text s = Trim(TextOf(control));
         if (box.validator(s).empty()) { // a backup that was refused is red again
-            SetText(box.control, *box.backup);
-            if (box.backupRefused)
-                SetRefused(box, true);
+            SetText(control, state.backup);
+            if (state.backupRefused)
+                SetRefused(box, state, true);
             return;
         }
         if (box.cycleColours)
-            SetBackColor(box.control, colours::LightCyan);
+            SetBackColor(control, colours::LightCyan);
         SetValueFrom(box, s);
-        if (box.takesFocus && !box.control->isHidden())
-            box.control->setFocus();
+        if (box.takesFocus && !control->isHidden())
+            control->setFocus();
         SetStringBak();
         return;
     }

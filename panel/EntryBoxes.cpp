@@ -12,47 +12,48 @@ using namespace value;
 
 // Entering a box tells at once that it holds a text refused, or a number it
 // cannot take; a size the program wrote is never red on entry.
-void Form1::GotFocus(const EntryBox& box) {
-    SetBackColor(box.control, colours::LightCyan);
+void Form1::GotFocus(const EntryBox& box, EntryState& state) {
+    QLineEdit* control = Control(box);
+    SetBackColor(control, colours::LightCyan);
     // A size with a point is selected whole, so that typing replaces it; once
     // more after a mouse press, which places the caret after the focus came.
-    const auto selectPoint = [control = box.control] {
+    const auto selectPoint = [control] {
         if (control->hasFocus() && IsDot(TextOf(control)) == True)
             control->selectAll();
     };
     if (box.selectsPointOnFocus) {
         selectPoint();
-        QTimer::singleShot(0, box.control, selectPoint);
+        QTimer::singleShot(0, control, selectPoint);
     }
-    const Text t = Trim(TextOf(box.control));
-    if (box.refused || (box.rangeOnFocus && LeadingNumber(t) >= box.rules.limit))
-        SetBackColor(box.control, colours::Red);
+    const Text t = Trim(TextOf(control));
+    if (state.refused || (box.rangeOnFocus && LeadingNumber(t) >= box.rules.limit))
+        SetBackColor(control, colours::Red);
 }
 
 // An emptied box gets its default text back; the refresh cycle takes it up.
-void Form1::LostFocus(const EntryBox& box) {
-    SetBackColor(box.control, box.refused ? colours::Red : colours::White);
-    if (TextOf(box.control).empty())
-        SetText(box.control, box.defaultText);
+void Form1::LostFocus(const EntryBox& box, EntryState& state) {
+    SetBackColor(Control(box), state.refused ? colours::Red : colours::White);
+    if (TextOf(Control(box)).empty())
+        SetText(Control(box), box.defaultText);
 }
 
-void Form1::TextChanged(const EntryBox& box) {
+void Form1::TextChanged(const EntryBox& box, EntryState& state) {
     WakeTimer1();
-    if (box.refused)
-        SetRefused(box, false);
+    if (state.refused)
+        SetRefused(box, state, false);
 }
 
 // Red while the mark is set, with the focus or without; cleared, light cyan
 // with the focus and white without.
-void Form1::SetRefused(const EntryBox& box, bool refused) {
-    box.refused = refused;
-    SetBackColor(box.control, refused                   ? colours::Red
-                              : box.control->hasFocus() ? colours::LightCyan
-                                                        : colours::White);
+void Form1::SetRefused(const EntryBox& box, EntryState& state, bool refused) {
+    state.refused = refused;
+    SetBackColor(Control(box), refused                    ? colours::Red
+                               : Control(box)->hasFocus() ? colours::LightCyan
+                                                          : colours::White);
 }
 
 void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
-    const QLineEdit* control = box.control;
+    const QLineEdit* control = Control(box);
     const auto caret = static_cast<std::size_t>(control->cursorPosition());
     const auto selection = static_cast<std::size_t>(control->selectedText().size());
     const KeyOutcome outcome = FilterKey(
@@ -61,12 +62,12 @@ void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
          selection ? static_cast<std::size_t>(control->selectionStart()) : caret, selection},
         KeyAscii);
     if (outcome.resetsToZero)
-        SetText(box.control, u"0");
+        SetText(Control(box), u"0");
     if (outcome.movesOn) {
         // Enter into the size panel while it is hidden goes back to the top.
-        const bool hidden = Trim(TextOf(cmdOpt)) == u"<<";
-        const bool intoPanel = !box.InSizePanel() && Row(box.enterTarget).InSizePanel();
-        (intoPanel && hidden ? TxtBoxHex : box.enterTarget)->setFocus();
+        QLineEdit* target = this->*box.enterTarget;
+        const bool intoPanel = !box.InSizePanel() && Row(target).InSizePanel();
+        (intoPanel && !SizePanelShown() ? TxtBoxHex : target)->setFocus();
     }
     KeyAscii = outcome.KeyAscii;
 }
@@ -77,18 +78,18 @@ void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
 // box's: a text pending there (the default written on leaving it, a
 // context-menu edit) stays for the cycle to check. A size the program wrote,
 // under a key that changed nothing, is red only while the focus stays.
-void Form1::KeyUp(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
+void Form1::KeyUp(const EntryBox& box, EntryState& state, Int16& KeyCode, Int16& Shift) {
     CopyOrPaste(box, KeyCode, Shift);
-    const Text t = Trim(TextOf(box.control));
-    if (!IsEntry(box.rules, t)) {
-        SetRefused(box, TextOf(box.control) != box.written);
-        SetBackColor(box.control, colours::Red);
-        *box.backup = TextOf(box.control);
-        box.backupRefused = box.refused;
+    const Text text = TextOf(Control(box));
+    if (!IsEntry(box.rules, Trim(text))) {
+        SetRefused(box, state, text != state.written);
+        SetBackColor(Control(box), colours::Red);
+        state.backup = text;
+        state.backupRefused = state.refused;
         return;
     }
-    SetRefused(box, false);
-    SetValueFrom(box, t);
+    SetRefused(box, state, false);
+    SetValueFrom(box, Trim(text));
     SetStringBak();
 }
 
@@ -98,11 +99,11 @@ void Form1::KeyUp(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
 void Form1::CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
     if (IsCopyKey(KeyCode, Shift) == True) {
         ClearClipboard();
-        SetClipboardText(TextOf(box.control));
+        SetClipboardText(TextOf(Control(box)));
     } else if (IsPasterKey(KeyCode, Shift) == True) {
         const Text pasted = box.validator(TrimLine(ClipboardText()));
         if (!pasted.empty())
-            SetText(box.control, pasted);
+            SetText(Control(box), pasted);
     }
 }
 
@@ -118,7 +119,7 @@ void Form1::SetValueFrom(const EntryBox& box, const Text& t) {
 // boxes with the value's sizes, a size box fills the others by its own rule.
 void Form1::SetValueFromUnits(const EntryBox& box, const Text& t) {
     const double units = DecStr2DoubleValue(t);
-    SetRegisterViews(DoubleValue2LongValue(units * box.unit));
+    SetRegisterViews(DoubleValue2LongValue(units * box.rules.unit));
     if (box.InSizePanel())
         SetViewsFromSize(box, units);
     else

@@ -11,9 +11,7 @@ using namespace value;
 void Form1::SetViewsFromSize(const EntryBox& box, double units) {
     SetText(TxtBoxDec, DecimalDigits(HexStr2DecDoubleValue(Trim(TextOf(TxtBoxHex)))));
     for (const EntryBox& other : EntryBoxes) {
-        if (other.InSizePanel() && other.control != box.control) {
-            other.written = ConvertedSizeText(units, box.unit, other.unit);
-            SetText(other.control, other.written);
-        }
+        if (other.InSizePanel() && &other != &box)
+            WriteSize(other, ConvertedSizeText(units, box.rules.unit, other.rules.unit));
     }
 }

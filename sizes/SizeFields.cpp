@@ -8,9 +8,14 @@ using namespace value;
 
 void Form1::SetKB_MB_GB(const Text& InDecStr) {
     for (const EntryBox& box : EntryBoxes) {
-        if (box.InSizePanel()) {
-            box.written = SizeFieldText(DecStr2DoubleValue(InDecStr) / box.unit);
-            SetText(box.control, box.written);
-        }
+        if (box.InSizePanel())
+            WriteSize(box, SizeFieldText(DecStr2DoubleValue(InDecStr) / box.rules.unit));
     }
+}
+
+// A size the program wrote is no typing: a key that leaves it unchanged does
+// not mark it refused.
+void Form1::WriteSize(const EntryBox& box, const Text& size) {
+    State(box).written = size;
+    SetText(Control(box), size);
 }

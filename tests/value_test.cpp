@@ -22,8 +22,7 @@ void ExpectAll(Function function, std::initializer_list<std::pair<Text, Expected
         EXPECT_EQ(function(input), expected) << "input \"" << Narrow(input) << '"';
 }
 
-constexpr EntryRules Hex{8, u'F', 0}, Dec{10, u'9', 4294967296.0}, KB{7, u'9', 4194304.0},
-    MB{4, u'9', 4096.0}, GB{1, u'3', 4.0};
+constexpr const EntryRules &Hex = HexEntry, &Dec = DecEntry, &KB = KBEntry, &MB = MBEntry, &GB = GBEntry;
 
 } // namespace
 

@@ -11,11 +11,6 @@ namespace value {
 
 namespace {
 
-void RequireFinite(double x) {
-    if (!std::isfinite(x))
-        throw FloatingPointError("floating-point overflow");
-}
-
 // Rounds to the nearest whole number, ties to even (2.5 gives 2, 3.5 gives 4).
 double RoundHalfEven(double x) {
     const double below = std::floor(x);
@@ -49,9 +44,9 @@ double DecStr2DoubleValue(Text DecStr) {
         if (digit == 0)
             continue;
         const double power = std::pow(10.0, static_cast<double>(i - 1));
-        RequireFinite(power);
+        detail::RequireFinite(power);
         acc = power * digit + acc;
-        RequireFinite(acc);
+        detail::RequireFinite(acc);
     }
     return acc;
 }
@@ -85,7 +80,7 @@ double HexStr2DecDoubleValue(Text Hex) {
         // 16 to a power beyond 255 leaves the double range: the sum overflows.
         const auto exponent = static_cast<int>(std::min<std::size_t>(4 * (i - 1), 2048));
         acc = digit * std::ldexp(1.0, exponent) + acc;
-        RequireFinite(acc);
+        detail::RequireFinite(acc);
     }
     return acc;
 }

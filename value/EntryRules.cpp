@@ -7,14 +7,9 @@ namespace value {
 
 namespace {
 
-// The text without a leading "0x" or "0X" that something follows.
-Text WithoutPrefix(const Text& t) {
-    return t.size() > 2 && (t.starts_with(u"0x") || t.starts_with(u"0X")) ? t.substr(2) : t;
-}
-
 // The significant digits of a box text, leading zeros and a prefix left out.
 int DigitCount(const EntryRules& rules, const Text& t) {
-    return SignificantLength(rules.IsHexadecimal() ? WithoutPrefix(t) : t);
+    return SignificantLength(rules.IsHexadecimal() ? WithoutHexPrefix(t) : t);
 }
 
 // A typed digit as the box takes it ("a" to "f" become capitals), or 0.
@@ -85,8 +80,7 @@ bool IsEntry(const EntryRules& rules, const Text& trimmed) {
 }
 
 Text ValueArgument(const Text& argument) {
-    const bool prefixed = argument.starts_with(u"0x") || argument.starts_with(u"0X");
-    return prefixed ? IsHexStr(argument) : IsDecStr(argument);
+    return HasHexPrefix(argument) ? IsHexStr(argument) : IsDecStr(argument);
 }
 
 // The modifier mask must match exactly: Ctrl+Shift+C is no copy.

@@ -21,10 +21,8 @@ Text IsHexStr(Text InputStr) {
     Text s = Trim(InputStr);
     if (s.size() > detail::MaxTextLength)
         return {};
-    // "0x" counts as a prefix only when something follows it.
-    const bool prefixed = s.size() > 2 && (s.starts_with(u"0x") || s.starts_with(u"0X"));
-    if (prefixed)
-        s.erase(0, 2);
+    const bool prefixed = HasHexPrefix(s);
+    s = WithoutHexPrefix(s);
     if (s.empty() || s.size() > 8)
         return {};
     for (char16_t c : s) {
@@ -43,7 +41,7 @@ Text RemoveHead0(Text InputStr) {
 
 namespace detail {
 
-Text WholeNumberText(const Text& InputStr, std::size_t maxLength, double maxValue) {
+Text WholeNumberText(const Text& InputStr, const EntryRules& rules) {
     Text s = Trim(InputStr);
     if (s.empty() || s.size() > MaxTextLength)
         return {};
@@ -52,7 +50,7 @@ Text WholeNumberText(const Text& InputStr, std::size_t maxLength, double maxValu
             return {};
     }
     s = RemoveHead0(s);
-    if (s.size() > maxLength || DecStr2DoubleValue(s) > maxValue)
+    if (s.size() > static_cast<std::size_t>(rules.digits) || DecStr2DoubleValue(s) >= rules.limit)
         return {};
     return s;
 }
@@ -60,7 +58,7 @@ Text WholeNumberText(const Text& InputStr, std::size_t maxLength, double maxValu
 } // namespace detail
 
 Text IsDecStr(Text InputStr) {
-    return detail::WholeNumberText(InputStr, 10, 4294967295.0);
+    return detail::WholeNumberText(InputStr, DecEntry);
 }
 
 Boolean IsDot(Text InputStr) {

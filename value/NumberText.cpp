@@ -17,11 +17,6 @@ Text Widen(const std::string& ascii) {
     return Text(ascii.begin(), ascii.end());
 }
 
-void RequireFinite(double x) {
-    if (!std::isfinite(x))
-        throw FloatingPointError("number is not finite");
-}
-
 // The exact decimal expansion of |x|, with at least minDecimals decimals.
 // A double has at most 53 - exponent fraction bits, and as many fraction
 // digits, so printing that many digits rounds nothing.
@@ -94,8 +89,16 @@ int SignificantLength(const Text& InputStr) {
     return first == Text::npos ? 0 : static_cast<int>(InputStr.size() - first);
 }
 
+bool HasHexPrefix(const Text& InputStr) {
+    return InputStr.size() > 2 && (InputStr.starts_with(u"0x") || InputStr.starts_with(u"0X"));
+}
+
+Text WithoutHexPrefix(const Text& InputStr) {
+    return HasHexPrefix(InputStr) ? InputStr.substr(2) : InputStr;
+}
+
 Text GeneralNumberText(double x) {
-    RequireFinite(x);
+    detail::RequireFinite(x);
     if (x == 0.0)
         return u"0";
     if (x < 0.0)
@@ -121,7 +124,7 @@ Text GeneralNumberText(double x) {
 }
 
 Text FixedText(double x, int n) {
-    RequireFinite(x);
+    detail::RequireFinite(x);
     std::string exact = ExactDecimal(x, n + 1);
     const auto point = exact.find('.');
     const bool roundUp = exact[point + 1 + static_cast<std::size_t>(n)] >= '5';

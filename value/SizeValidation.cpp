@@ -6,17 +6,19 @@
 namespace value {
 
 Text IsKBStr(Text InputStr) {
-    return detail::WholeNumberText(InputStr, 7, 4194303.0);
+    return detail::WholeNumberText(InputStr, KBEntry);
 }
 
 Text IsMBStr(Text InputStr) {
-    return detail::WholeNumberText(InputStr, 4, 4095.0);
+    return detail::WholeNumberText(InputStr, MBEntry);
 }
 
-// Exactly one digit, 0 to 3; leading zeros are not removed ("03" is refused).
+// As many digits as the box takes (one), below its limit; leading zeros are
+// not removed ("03" is refused).
 Text IsGBStr(Text InputStr) {
     const Text s = Trim(InputStr);
-    if (s.size() != 1 || !detail::IsDecimalDigit(s[0]) || DecStr2DoubleValue(s) >= 4.0)
+    if (s.size() != static_cast<std::size_t>(GBEntry.digits) || !detail::IsDecimalDigit(s[0]) ||
+        DecStr2DoubleValue(s) >= GBEntry.limit)
         return {};
     return s;
 }

@@ -4,6 +4,7 @@
 
 #include "Value.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace value::detail {
@@ -13,6 +14,13 @@ inline constexpr std::size_t MaxTextLength = 32767;
 
 inline bool IsDecimalDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
+}
+
+// A double operation whose result is no finite number raises the library's
+// floating-point error.
+inline void RequireFinite(double x) {
+    if (!std::isfinite(x))
+        throw FloatingPointError("floating-point overflow");
 }
 
 // The digit value of "0" to "9", "A" to "F" and "a" to "f"; -1 for any other.
@@ -27,7 +35,7 @@ inline int HexDigitValue(char16_t c) {
 }
 
 // The checks shared by the decimal, kilobyte and megabyte texts: digits only,
-// leading zeros removed, then at most maxLength digits and maxValue.
-Text WholeNumberText(const Text& InputStr, std::size_t maxLength, double maxValue);
+// leading zeros removed, then at most the box's digits and below its limit.
+Text WholeNumberText(const Text& InputStr, const EntryRules& rules);
 
 } // namespace value::detail

@@ -44,6 +44,10 @@ Text TrimLine(const Text& InputStr);
 double LeadingNumber(const Text& InputStr);
 // Characters from the first one that is not "0" to the end.
 int SignificantLength(const Text& InputStr);
+// Whether a text begins with the prefix "0x" or "0X" and something follows
+// it; the text after such a prefix, or the whole text.
+bool HasHexPrefix(const Text& InputStr);
+Text WithoutHexPrefix(const Text& InputStr);
 // x rounded to 15 significant digits, without trailing fraction zeros, no
 // digit before the point below 1 (".5"), always plain, never with an
 // exponent. The sign space of non-negative numbers is left out.
@@ -90,16 +94,36 @@ Text GetFormatBinStr(Text InBinStr);
 
 // --- What the entry boxes accept ---
 
-// One entry box's rules: how many significant digits typing may give, its
-// highest digit (beyond "9" the box is hexadecimal and takes the prefix
-// "0x"), and for a whole-number box the number from which its text is out
-// of range.
+// What kind of number a box holds: the hexadecimal box takes the prefix "0x"
+// and the digits "A" to "F"; a size box counts units of its size.
+enum class EntryKind { Hexadecimal, Decimal, Size };
+
+// One entry box's rules, the one definition that typing, a paste and the
+// refresh cycle share: how many significant digits typing may give, the
+// highest digit, the number from which a whole-number text is out of range,
+// and the bytes one unit stands for.
 struct EntryRules {
+    EntryKind kind;
     int digits;
     char16_t highestDigit;
     double limit;
-    bool IsHexadecimal() const { return highestDigit > u'9'; }
+    double unit;
+    bool IsHexadecimal() const { return kind == EntryKind::Hexadecimal; }
 };
+
+inline constexpr EntryRules HexEntry{
+    .kind = EntryKind::Hexadecimal, .digits = 8, .highestDigit = u'F', .limit = 0, .unit = 1};
+inline constexpr EntryRules DecEntry{.kind = EntryKind::Decimal,
+                                     .digits = 10,
+                                     .highestDigit = u'9',
+                                     .limit = 4294967296.0,
+                                     .unit = 1};
+inline constexpr EntryRules KBEntry{
+    .kind = EntryKind::Size, .digits = 7, .highestDigit = u'9', .limit = 4194304.0, .unit = 1024};
+inline constexpr EntryRules MBEntry{
+    .kind = EntryKind::Size, .digits = 4, .highestDigit = u'9', .limit = 4096.0, .unit = 1048576};
+inline constexpr EntryRules GBEntry{
+    .kind = EntryKind::Size, .digits = 1, .highestDigit = u'3', .limit = 4.0, .unit = 1073741824};
 
 // A box as a key press finds it; positions count code units from 0.
 struct EditState {
