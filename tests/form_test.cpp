@@ -2,7 +2,6 @@
 // Drives a real Form1 by keys, clicks and ticks, each case a script of steps.
 // The cases named in tests/CMakeLists.txt run on a real X server too: there
 // the window server takes part (window size, focus and activation, clipboard).
-#include "EventAdapter.h"
 #include "Form1.h"
 
 #include <QtTest>
@@ -17,9 +16,8 @@ namespace {
 const QColor LightCyan(128, 255, 255), Red(255, 0, 0), White(255, 255, 255);
 
 const char* const Boxes[] = {"TxtBoxHex", "TxtBoxDec", "txtKsize", "TxtMsize", "txtGsize"};
-// clang-format off
-constexpr std::uint64_t Units[] = {0, 1, 1024, 1048576, 1073741824}, Limits[] = {0, 4294967296, 4194304, 4096, 4};
-// clang-format on
+constexpr std::uint64_t Units[] = {0, 1, 1024, 1048576, 1073741824};
+constexpr std::uint64_t Limits[] = {0, 4294967296, 4194304, 4096, 4};
 
 // The number digits spell in base (0 for none); ~0 for no number or too large a one.
 std::uint64_t Number(const QString& digits, int base) {
@@ -42,6 +40,15 @@ QStringList SizeTexts(std::uint64_t v, std::uint64_t unit) {
     return {set.contains(u'.') ? cut : set, v % unit ? fixed(4, 10000) : whole};
 }
 
+// A script line with its escapes: \s a space, \t \r \n \b.
+QString Unescape(QString line) {
+    const std::pair<const char*, const char*> escapes[] = {
+        {"\\s", " "}, {"\\t", "\t"}, {"\\r", "\r"}, {"\\n", "\n"}, {"\\b", "\b"}};
+    for (const auto& [escape, character] : escapes)
+        line.replace(escape, character);
+    return line;
+}
+
 } // namespace
 
 class FormTest : public QObject {
@@ -62,11 +69,10 @@ class FormTest : public QObject {
     QLineEdit* box(const QString& name) { return form->findChild<QLineEdit*>(name); }
     QPushButton* button(const QString& name) { return form->findChild<QPushButton*>(name); }
     QPushButton* bit(int index) { return button(QStringLiteral("BitButton(%1)").arg(index)); }
+    QTimer* timer() { return form->findChild<QTimer*>(QStringLiteral("Timer1")); }
     QColor colour(const QString& name) { return box(name)->palette().color(QPalette::Base); }
     // One tick of the refresh cycle, as the timer delivers it.
-    void tick() {
-        QMetaObject::invokeMethod(form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
-    }
+    void tick() { QMetaObject::invokeMethod(timer(), "timeout"); }
 
     // Every view as "hex|dec|binary|KB|MB|GB"; "bits differ" when the 32 bit
     // buttons do not show the binary label's bits.
@@ -76,31 +82,76 @@ class FormTest : public QObject {
             bits += bit(index)->text();
         if (bits != QString(binary).remove(u' ').rightJustified(32, u'0'))
             return QStringLiteral("bits differ: ") + bits;
-        QStringList texts{binary};
+        QStringList texts;
         for (const char* name : Boxes)
             texts << box(name)->text();
-        return texts.mid(1, 2).join(u'|') + "|" + binary + "|" + texts.mid(3).join(u'|');
+        texts.insert(2, binary);
+        return texts.join(u'|');
+    }
+
+    // What a check step reads: "= VIEWS", "colour BOX c|r|w", "focus NAME",
+    // "panel shown|hidden", "clipboard TEXT", "title TEXT", "face BIT #rrggbb"
+    // (a bit button's face), "timer awake|asleep", "size WxH [maximized|resizable]",
+    // "stack ok" (no label above a box or a button).
+    QString seen(const QString& verb, const QString& name) {
+        const QColor c = box(name) ? colour(name) : QColor();
+        const QWidget* focus = QApplication::focusWidget();
+        const QWindow* window = form->windowHandle();
+        if (verb == "=")
+            return views();
+        if (verb == "colour")
+            return name + (c == LightCyan ? " c" : c == Red ? " r" : c == White ? " w" : " ?");
+        if (verb == "focus")
+            return focus ? focus->objectName() : QString();
+        if (verb == "panel")
+            return box("txtGsize")->geometry().bottom() < form->height() ? "shown" : "hidden";
+        if (verb == "clipboard")
+            return QApplication::clipboard()->text();
+        if (verb == "title")
+            return form->windowTitle() + " " + button("cmdOpt")->text();
+        if (verb == "face") {
+            const QImage face = bit(name.toInt())->grab().toImage();
+            return name + " " + QColor(face.pixel(face.width() / 2, face.height() / 4)).name();
+        }
+        if (verb == "timer")
+            return timer()->isActive() ? "awake" : "asleep";
+        if (verb == "size") {
+            const bool resizable = form->minimumSize() != form->maximumSize();
+            return QString("%1x%2").arg(window->width()).arg(window->height()) +
+                   (form->isMaximized() ? " maximized"
+                    : resizable         ? " resizable"
+                                        : "");
+        }
+        QString stack = "ok";
+        const QObjectList children = form->children();
+        for (QObject* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            for (QObject* control : children) {
+                const bool below = children.indexOf(label) > children.indexOf(control);
+                if (control->isWidgetType() && !qobject_cast<QLabel*>(control) && below)
+                    stack += " " + label->objectName();
+            }
+        }
+        return stack;
     }
 
     // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
-    // selected; "edit BOX TEXT" sets a text without
-    // a key; "menu BOX paste|cut|del|undo" as the context menu does; "type KEYS";
-    // "key CHORD" pressed, then released where the focus went; "down CHORD
-    // [SCAN]", "repeat ...", "up ..." a held key's press, auto-repeat and
-    // release, with a scan code; "clip TEXT";
-    // "commit TEXT" from an input method; "xdotool ARGS"; "wait MS" with the
-    // refresh cycle ticking by itself; "tick"; "click BIT|cmdOpt"; "away"
-    // leaves the window and comes back; "maximize [window]" as a program, or
-    // the window's title bar, asks. Checks: "= VIEWS", "colour BOX c|r|w",
-    // "focus NAME", "panel shown|hidden", "clipboard TEXT", "title TEXT",
-    // "face BIT #rrggbb" (a bit button's face), "timer awake|asleep",
-    // "size WxH [maximized|resizable]".
+    // selected; "edit BOX TEXT" sets a text without a key; "menu BOX
+    // paste|cut|del|undo" as the context menu does; "type KEYS"; "key CHORD"
+    // pressed, then released where the focus went; "down CHORD [SCAN]",
+    // "repeat ...", "up ..." a held key's press, auto-repeat and release, with
+    // a scan code; "clip TEXT"; "commit TEXT" from an input method; "xdotool
+    // ARGS"; "wait MS" with the refresh cycle ticking by itself; "tick";
+    // "click BIT|NAME"; "press NAME" without the mouse; "value TEXT" given on
+    // the command line; "away" leaves the window and comes back; "maximize
+    // [window]" as a program, or the window's title bar, asks. Anything else
+    // is a check (see seen()).
     void step(const QString& line) {
         const QString verb = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
         const QString name = line.section(u' ', 1, 1), text = line.section(u' ', 2);
         QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
-        if (line.contains(QRegularExpression("^\\w+="))) {
-            QLineEdit* target = box(line.section(u'=', 0, 0));
+        const QString before = line.section(u'=', 0, 0);
+        if (line.contains(u'=') && std::count(std::begin(Boxes), std::end(Boxes), before)) {
+            QLineEdit* target = box(before);
             const QString given = line.section(u'=', 1);
             const int at = given.indexOf(u'[');
             target->setFocus(Qt::MouseFocusReason); // as a click into it
@@ -111,22 +162,24 @@ class FormTest : public QObject {
         } else if (verb == "edit") {
             box(name)->setText(text);
         } else if (verb == "menu") {
-            // clang-format off
-            static const QMap<QString, void (QLineEdit::*)()> edits{
-                {"paste", &QLineEdit::paste}, {"cut", &QLineEdit::cut}, {"del", &QLineEdit::del}, {"undo", &QLineEdit::undo}};
-            // clang-format on
+            static const QMap<QString, void (QLineEdit::*)()> edits{{"paste", &QLineEdit::paste},
+                                                                    {"cut", &QLineEdit::cut},
+                                                                    {"del", &QLineEdit::del},
+                                                                    {"undo", &QLineEdit::undo}};
             (box(name)->*edits[text])();
         } else if (verb == "type") { // a character beyond ASCII comes with no key code
-            for (const QString& c : rest.split(QRegularExpression("\\b|\\B"), Qt::SkipEmptyParts))
-                c.size() == 1 && c[0].unicode() < 128
-                    ? QTest::keyClick(focus, char(c[0].unicode()))
-                    : QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0), c, {});
-        } else if (QStringList{"down", "repeat", "up"}.contains(verb)) { // "down CHORD [SCAN]"
+            for (const QString& c : rest.split(QRegularExpression("\\b|\\B"), Qt::SkipEmptyParts)) {
+                if (c.size() == 1 && c[0].unicode() < 128)
+                    QTest::keyClick(focus, char(c[0].unicode()));
+                else
+                    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0), c, {});
+            }
+        } else if (verb == "down" || verb == "repeat" || verb == "up") {
             const QKeyCombination c = QKeySequence(name)[0];
-            const QString typed = name.section(u'+', -1).size() == 1 ? name.section(u'+', -1) : "";
+            const QString key = name.section(u'+', -1), typed = key.size() == 1 ? key : "";
             const auto type = verb == "up" ? QEvent::KeyRelease : QEvent::KeyPress;
             QKeyEvent k(type, c.key(), c.keyboardModifiers(), text.toUInt(), 0, 0, typed,
-                        verb[0] == 'r');
+                        verb == "repeat");
             QApplication::sendEvent(focus, &k);
         } else if (verb == "key") { // released where the press left the focus
             step("down " + rest);
@@ -134,7 +187,7 @@ class FormTest : public QObject {
         } else if (verb == "xdotool") { // a real key, from another process through the X server
             QProcess::execute("xdotool", rest.split(u' '));
         } else if (verb == "wait") { // real time, the refresh cycle ticking by itself
-            form->findChild<QTimer*>("Timer1")->setInterval(500);
+            timer()->setInterval(Form1::RefreshInterval);
             QTest::qWait(rest.toInt());
         } else if (verb == "clip") {
             QApplication::clipboard()->setText(rest);
@@ -145,17 +198,19 @@ class FormTest : public QObject {
         } else if (verb == "tick") {
             tick();
         } else if (verb == "click") { // a bit by its number, or a control by its name
-            QTest::mouseClick(rest[0].isDigit() ? bit(rest.toInt())
-                                                : form->findChild<QWidget*>(rest),
-                              Qt::LeftButton);
+            QWidget* target =
+                rest[0].isDigit() ? bit(rest.toInt()) : form->findChild<QWidget*>(rest);
+            QTest::mouseClick(target, Qt::LeftButton);
             QCoreApplication::processEvents();
-        } else if (verb == "value") { // given on the command line
+        } else if (verb == "value") {
             form->ShowValue(value::ValueArgument(rest.toStdU16String()));
-        } else if (verb == "press") { // a button pressed without the mouse
+        } else if (verb == "press") {
             button(rest)->click();
-        } else if (verb == "maximize") { // as a program asks, or a title bar Qt draws
-            rest == "window" ? form->windowHandle()->setWindowStates(Qt::WindowMaximized)
-                             : form->showMaximized();
+        } else if (verb == "maximize") {
+            if (rest == "window")
+                form->windowHandle()->setWindowStates(Qt::WindowMaximized);
+            else
+                form->showMaximized();
             QTest::qWait(500);
         } else if (verb == "away") {
             QWidget other;
@@ -163,24 +218,8 @@ class FormTest : public QObject {
             QVERIFY(QTest::qWaitForWindowActive(&other));
             form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        } else { // a check of what the step names
-            // clang-format off
-            const QColor c = box(name) ? colour(name) : QColor();
-            const bool shown = box("txtGsize")->geometry().bottom() < form->height() && box("txtKsize")->y() < form->height();
-            const QImage face = bit(name.toInt())->grab().toImage();
-            QString stack = "ok"; // no label above a box or a button
-            for (QObject* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-                for (QObject* control : form->children())
-                    stack += control->isWidgetType() && !qobject_cast<QLabel*>(control) && form->children().indexOf(label) > form->children().indexOf(control) ? " " + label->objectName() : "";
-            const QMap<QString, QString> seen{{"=", views()}, {"focus", focus->objectName()},
-                {"clipboard", QApplication::clipboard()->text()}, {"panel", shown ? "shown" : "hidden"},
-                {"title", form->windowTitle() + " " + button("cmdOpt")->text()},
-                {"colour", name + " " + (c == LightCyan ? "c" : c == Red ? "r" : c == White ? "w" : "?")},
-                {"face", name + " " + QColor(face.pixel(face.width() / 2, face.height() / 4)).name()},
-                {"timer", form->findChild<QTimer*>("Timer1")->isActive() ? "awake" : "asleep"}, {"stack", stack},
-                {"size", QString("%1x%2%3").arg(form->windowHandle()->width()).arg(form->windowHandle()->height()).arg(form->isMaximized() ? " maximized" : form->minimumSize() != form->maximumSize() ? " resizable" : "")}};
-            // clang-format on
-            QCOMPARE(seen.value(verb), rest);
+        } else {
+            QCOMPARE(seen(verb, name), rest);
         }
     }
 
@@ -189,10 +228,13 @@ class FormTest : public QObject {
     QMap<QString, QSet<QString>> refused; // texts each box has shown red
     QMap<QString, QString> pending;       // texts set without a key, not yet validated
     QMap<QString, QString> made;          // the text each box's last key made
+    QMap<QString, QList<quint32>> down;   // the keys down in each box, as the steps left them
     QString broken;                       // a rule broken between checks
 
-    QMap<QString, QList<quint32>> down; // keys down in each box, from the steps played
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    template <typename List> auto pickFrom(const List& list) { return list[pick(std::size(list))]; }
     bool keyDown(const QString& b) { return !down.value(b).isEmpty(); }
+
     // A key goes down in the box with the focus and up at its release there;
     // a box that loses the focus, or a bit click, ends its keys.
     void account(const QString& chosen, const QString& before, const QString& after) {
@@ -206,37 +248,46 @@ class FormTest : public QObject {
         if (verb == "click" && chosen.section(u' ', 1)[0].isDigit())
             down.clear();
     }
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-    template <typename List> auto pickFrom(const List& list) { return list[pick(std::size(list))]; }
 
     QString randomText() {
-        // clang-format off
-        static const QString pieces[] = {"0", "0x", "1f", "4294967295", "4294967296", "00042", "  12 ", "1.5", "FFFFFFFF",
-                                         "123456789", "4095", "3", "-1", "十六", "𝟙", "\t", ""};
-        // clang-format on
+        static const QString pieces[] = {"0",     "0x",    "1f",  "4294967295", "4294967296",
+                                         "00042", "  12 ", "1.5", "FFFFFFFF",   "123456789",
+                                         "4095",  "3",     "-1",  "十六",       "𝟙",
+                                         "\t",    ""};
         QString text;
         for (int n = pick(4); n >= 0; --n)
             text += pickFrom(pieces);
         return pick(50) == 0 ? QString(40000, QChar(u"19aF.x"[pick(6)])) : text;
     }
 
-    // One random step (see step()); true for a run of ticks, after
-    // which the views are checked.
+    // One random step (see step()); true for a run of ticks, after which the
+    // views are checked.
     bool act() {
-        // clang-format off
-        static const char* const keys[] = {"Backspace", "Del", "Esc", "Return", "Left", "End", "Shift+Left", "Ctrl+C", "Ctrl+V", "Shift+Ins", "Ctrl+X"};
-        static const QStringList heldKeys = {"1", "a", "f", "x", "Backspace", "Del", "Ctrl+V", "Ctrl+C", "Shift+Ins"}; // scan codes 10 on
+        static const char* const keys[] = {"Backspace", "Del",       "Esc",        "Return",
+                                           "Left",      "End",       "Shift+Left", "Ctrl+C",
+                                           "Ctrl+V",    "Shift+Ins", "Ctrl+X"};
+        // Held keys, with scan codes from 10 on.
+        static const QStringList heldKeys = {"1",   "a",      "f",      "x",        "Backspace",
+                                             "Del", "Ctrl+V", "Ctrl+C", "Shift+Ins"};
         static const QString typable = QStringLiteral("0123456789abcdefABCDEFxX .-g十😀");
-        const QString name = pickFrom(Boxes), typed = "type " + typable.mid(pick(typable.size()), 1), text = box(name)->text();
-        const int at = pick(text.size() + 1), length = std::min<int>(pick(3), text.size() - at), scan = 10 + pick(heldKeys.size());
+        const QString name = pickFrom(Boxes), text = box(name)->text();
+        const QString typed = "type " + typable.mid(pick(typable.size()), 1);
+        const int at = pick(text.size() + 1), length = std::min<int>(pick(3), text.size() - at);
+        const int scan = 10 + pick(heldKeys.size());
         const QString heldKey = heldKeys[scan - 10] + " " + QString::number(scan);
-        const QString focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
-        const QString steps[] = {typed, typed, QString("key ") + pickFrom(keys), "clip " + randomText(), "edit " + name + " " + randomText(),
-            "menu " + name + " " + pickFrom(QStringList{"paste", "cut", "del", "undo"}), "click " + (pick(20) ? QString::number(pick(32)) : "cmdOpt"),
-            name + "=" + text.left(at) + "[" + text.mid(at, length) + "]" + text.mid(at + length), "tick", "tick", "down " + heldKey,
-            keyDown(focus) ? "repeat " + heldKey : "tick", "up " + (pick(3) ? heldKeys[scan - 10].section(u'+', -1) : "!") + " " + QString::number(scan), // a modifier released first; another key code
+        const QWidget* had = QApplication::focusWidget();
+        const QString focus = had ? had->objectName() : "";
+        const QString steps[] = {
+            typed, typed, QString("key ") + pickFrom(keys), "clip " + randomText(),
+            "edit " + name + " " + randomText(),
+            "menu " + name + " " + pickFrom(QStringList{"paste", "cut", "del", "undo"}),
+            "click " + (pick(20) ? QString::number(pick(32)) : "cmdOpt"),
+            name + "=" + text.left(at) + "[" + text.mid(at, length) + "]" + text.mid(at + length),
+            "tick", "tick", "down " + heldKey, keyDown(focus) ? "repeat " + heldKey : "tick",
+            // a modifier released first; another key code
+            "up " + (pick(3) ? heldKeys[scan - 10].section(u'+', -1) : "!") + " " +
+                QString::number(scan),
             "commit " + typable.mid(pick(typable.size()), 2), pick(10) ? "tick" : "away"};
-        // clang-format on
         const QString chosen = pickFrom(steps), verb = chosen.section(u' ', 0, 0);
         const bool wasDown = keyDown(focus);
         for (int i = chosen == "tick" ? 6 : 1; i > 0; --i) // one box a tick
@@ -258,7 +309,7 @@ class FormTest : public QObject {
             made.clear();
         if (wasDown && !keyDown(focus) && !released)   // its keys went up with the focus: a refused
             refused[focus].insert(box(focus)->text()); // text turned red and white again
-        if (chosen.startsWith("edit") || chosen.startsWith("menu"))
+        if (verb == "edit" || verb == "menu")
             pending[name] = box(name)->text();
         for (const char* b : Boxes) {
             if (colour(b) == Red)
@@ -292,55 +343,389 @@ class FormTest : public QObject {
     void cleanup() { form.reset(); }
 
     void scripts_data() {
-        QTest::addColumn<QStringList>("steps");
-        // clang-format off
-        const std::pair<const char*, QStringList> scripts[] = {
-            {"hex", {"TxtBoxHex=0x1", "type f", "= 0x1F|31|1 1111|0.0302|0.0000|0.0000", "colour TxtBoxHex c", "TxtBoxHex=0", "type xf", "= 0xF|15|1111|0.0146|0.0000|0.0000", "TxtBoxHex=0x1F", "key Esc", "= 0|0|0|0|0|0"}},
-            {"hex full", {"TxtBoxHex=0x12345678", "type 9ab", "TxtBoxHex=[0x]12345678", "type 5", "= 0x12345678|305419896|1 0010 0011 0100 0101 0110 0111 1000|298261.6171|291.2711|0.2844"}},
-            {"hex emptied", {"TxtBoxHex=0x1F", "type \b\b\b\b", "= |0|0|0|0|0", "key Tab", "= 0x0|0|0|0|0|0", "colour TxtBoxHex w"}},
-            {"dec", {"TxtBoxDec=", "type 2x.5- 5", "= 0xFF|255|1111 1111|0.2490|0.0002|0.0000", "TxtBoxDec=[1234567890]", "type 7", "= 0x7|7|111|0.0068|0.0000|0.0000", "TxtBoxDec=000000000000", "type 1", "= 0x1|0000000000001|1|0.0009|0.0000|0.0000"}},
-            {"dec too big", {"TxtBoxDec=429496729", "type 6", "colour TxtBoxDec r", "TxtBoxHex=0x0", "colour TxtBoxDec r", "TxtBoxDec=4294967296", "colour TxtBoxDec r", "tick", "= 0x0|4294967296|0|0|0|0"}},
-            {"sizes", {"click cmdOpt", "txtKsize=0001234567", "type 8", "= 0x4B5A1C00|1264196608|100 1011 0101 1010 0001 1100 0000 0000|0001234567|1205.6318|1.1774", "TxtMsize=", "type 4095", "= 0xFFF00000|4293918720|1111 1111 1111 0000 0000 0000 0000 0000|4193280|4095|3.9990", "txtGsize=", "type 0439", "= 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|03"}},
-            {"odd texts", {"click cmdOpt", "TxtBoxDec=", "type 7", "TxtBoxHex=50x12", "type g", "colour TxtBoxHex r", "TxtBoxDec=1.1234567891", "type g", "colour TxtBoxDec r", "txtKsize=9E-10", "type g", "colour txtKsize r", "= 50x12|1.1234567891|111|9E-10|0.0000|0.0000"}},
-            {"pending", {"click cmdOpt", "TxtBoxDec=", "type 5000", "txtGsize=", "TxtMsize=0.0047", "key Left", "colour TxtMsize r", "tick", "= 0x0|0|0|0|0|0"}},
-            {"input method", {"TxtBoxHex=0x", "commit a十b", "tick", "= 0xAB|171|1010 1011|0.1669|0.0001|0.0000"}},
-            {"bits", {"click 5", "click 31", "click 31", "click 7", "face 7 #8080ff", "edit TxtBoxHex 0x8zz", "tick", "= 0xA0|160|1010 0000|0.1562|0.0001|0.0000"}},
-            {"cycle", {"edit TxtBoxHex  0x1f ", "tick", "=  0x1f |31|1 1111|0.0302|0.0000|0.0000", "edit TxtBoxHex 0x123456789", "tick", "=  0x1f |31|1 1111|0.0302|0.0000|0.0000", "edit TxtBoxDec 00", "tick", "colour TxtBoxDec w", "edit TxtBoxDec 007", "tick", "= 0x7|007|111|0.0068|0.0000|0.0000", "colour TxtBoxDec c"}},
-            {"cycle sizes", {"click cmdOpt", "edit txtKsize 32", "tick", "= 0x8000|32768|1000 0000 0000 0000|32|0.0313|0.0000", "colour txtKsize w", "edit TxtMsize 1024", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "colour TxtMsize c", "edit txtGsize 4", "tick", "= 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1", "edit txtGsize 3", "tick", "= 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3", "focus txtGsize"}},
-            {"cycle order", {"edit TxtBoxHex FF", "edit txtKsize 7", "tick", "= FF|255|1111 1111|0.2490|0.0002|0.0000", "edit TxtBoxHex G", "edit TxtBoxDec 16", "tick", "= FF|16|1111 1111|0.2490|0.0002|0.0000", "tick", "= 0x10|16|1 0000|0.0156|0.0000|0.0000"}},
-            {"emoji", {"TxtBoxHex=0x1", "type 😀", "= 0x1|1|1|0.0009|0.0000|0.0000"}},
-            {"Enter's release", {"click cmdOpt", "edit txtKsize 1", "TxtBoxDec=0", "key Return", "focus txtKsize", "= 0x0|0|0|1|0|0"}},
-            {"Ctrl first", {"TxtBoxDec=5", "clip 42", "down Ctrl+V", "up V", "= 0x2A|42|10 1010|0.0410|0.0000|0.0000"}},
-            {"commits", {"TxtBoxHex=0", "commit x", "= 0x|0|0|0|0|0", "TxtBoxDec=999999999", "commit 9", "colour TxtBoxDec r", "= 0x|9999999999|0|0|0|0"}},
-            {"timer sleeps", {"tick", "timer asleep", "edit TxtBoxHex 1", "timer awake", "tick", "tick", "timer asleep"}},
-            {"key down, window left", {"TxtBoxDec=", "down 7", "away", "= 0x7|7|111|0.0068|0.0000|0.0000"}},
-            {"held keys, X", {"TxtBoxDec=[1234]", "xdotool keydown Delete", "wait 1200", "xdotool keyup Delete", "wait 300", "= 0x0||0|0|0|0", "click cmdOpt", "txtGsize=3", "xdotool keydown BackSpace", "wait 1200", "xdotool keyup BackSpace", "wait 300", "= 0x0|0|0|0|0|"}},
-            {"held key", {"TxtBoxDec=[1234]", "down Del", "tick", "tick", "= 0x0||0|0|0|0", "up Del", "= 0x0||0|0|0|0"}},
-            {"refused stays", {"TxtBoxDec=", "type 9429496729", "click TxtBoxHex", "colour TxtBoxDec r", "click 0", "colour TxtBoxDec w"}},
-            {"refused backup", {"TxtBoxDec=", "type 4294967296", "edit TxtBoxDec 00", "colour TxtBoxDec c", "tick", "colour TxtBoxDec r"}},
-            {"bit click in a box", {"click cmdOpt", "txtKsize=", "type 1", "click 0", "= 0x401|1025|100 0000 0001|1.0009|0.0009|0.0000", "type 2", "= 0x800|2048|1000 0000 0000|2|0.0020|0.0000", "colour txtKsize c"}},
-            {"click ends a keystroke", {"TxtBoxDec=5", "down 7", "click 0", "up 7", "= 0x38|56|11 1000|0.0546|0.0000|0.0000"}},
-            {"mouse entry", {"click cmdOpt", "TxtBoxDec=", "type 1000000", "click txtKsize", "colour txtKsize c", "type 2", "= 0x800|2048|1000 0000 0000|2|0.0020|0.0000"}},
-            {"maximize", {"size 501x252", "maximize", "size 501x252", "press cmdOpt", "size 501x365", "maximize window", "size 501x365", "press cmdOpt", "size 501x252"}},
-            {"collapsed", {"TxtBoxHex=0x0", "key Tab", "focus TxtBoxDec", "key Tab", "focus cmdOpt", "key Tab", "focus BitButton(0)", "click cmdOpt", "txtKsize=1", "press cmdOpt", "focus TxtBoxHex", "stack ok"}},
-            {"command line", {"value 0xDEADBEEF", "= 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111|3648367.7333|3562.8591|3.4793",
-                              "value 31", "= 0x1F|31|1 1111|0.0302|0.0000|0.0000", "colour TxtBoxDec w", "focus TxtBoxHex", "timer awake", "tick", "timer asleep"}},
-            {"line ends", {"TxtBoxHex=0x1", "clip \t7f\r\n", "key Ctrl+V", "= 7f|127|111 1111|0.1240|0.0001|0.0000", "clip 7 f", "key Ctrl+V", "= 7f|127|111 1111|0.1240|0.0001|0.0000"}},
-            // Where the window server takes part:
-            {"panel", {"panel hidden", "TxtBoxDec=1", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin (By Dorrik) >>", "panel shown", "TxtBoxDec=0", "key Return", "focus txtKsize", "key Return", "key Return", "focus txtGsize", "key Return", "focus TxtBoxHex", "click cmdOpt", "title Tavrin V1.0 <<", "panel hidden"}},
-            {"arrows", {"TxtBoxHex=0x0", "key Shift+Tab", "focus BitButton(31)", "key Down", "focus BitButton(15)", "key Right", "focus BitButton(14)"}},
-            {"away", {"click cmdOpt", "txtKsize=4", "type \b", "away", "colour txtKsize c", "type 1.5", "= 0x3C00|15360|11 1100 0000 0000|15|0.0146|0.0000"}},
-            {"chords", {"TxtBoxHex=0x[1]F", "key Ctrl+Shift+C", "clipboard ", "key Ctrl+C", "clipboard 0x1F", "clip   0XABC  ", "key Ctrl+V", "key Ctrl+X", "clip abc", "key Ctrl+Shift+V", "key Ctrl+1", "key Alt+1", "= 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000", "key Shift+Ins", "clip 0x123456789", "key Ctrl+V", "= abc|2748|1010 1011 1100|2.6835|0.0026|0.0000", "TxtBoxDec=2748", "clip 12a", "key Ctrl+V", "clip 1.5", "click cmdOpt", "TxtMsize=0.0026", "key Shift+Ins", "= 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000", "txtKsize=", "clip   0012 ", "key Ctrl+V", "= 0x3000|12288|11 0000 0000 0000|12|0.0117|0.0000"}}};
-        // clang-format on
-        for (const auto& [name, steps] : scripts)
-            QTest::newRow(name) << steps;
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("hex") << R"(
+            TxtBoxHex=0x1
+            type f
+            = 0x1F|31|1 1111|0.0302|0.0000|0.0000
+            colour TxtBoxHex c
+            TxtBoxHex=0
+            type xf
+            = 0xF|15|1111|0.0146|0.0000|0.0000
+            TxtBoxHex=0x1F
+            key Esc
+            = 0|0|0|0|0|0
+        )";
+        QTest::newRow("hex full") << R"(
+            TxtBoxHex=0x12345678
+            type 9ab
+            TxtBoxHex=[0x]12345678
+            type 5
+            = 0x12345678|305419896|1 0010 0011 0100 0101 0110 0111 1000|298261.6171|291.2711|0.2844
+        )";
+        QTest::newRow("hex emptied") << R"(
+            TxtBoxHex=0x1F
+            type \b\b\b\b
+            = |0|0|0|0|0
+            key Tab
+            = 0x0|0|0|0|0|0
+            colour TxtBoxHex w
+        )";
+        QTest::newRow("dec") << R"(
+            TxtBoxDec=
+            type 2x.5- 5
+            = 0xFF|255|1111 1111|0.2490|0.0002|0.0000
+            TxtBoxDec=[1234567890]
+            type 7
+            = 0x7|7|111|0.0068|0.0000|0.0000
+            TxtBoxDec=000000000000
+            type 1
+            = 0x1|0000000000001|1|0.0009|0.0000|0.0000
+        )";
+        QTest::newRow("dec too big") << R"(
+            TxtBoxDec=429496729
+            type 6
+            colour TxtBoxDec r
+            TxtBoxHex=0x0
+            colour TxtBoxDec r
+            TxtBoxDec=4294967296
+            colour TxtBoxDec r
+            tick
+            = 0x0|4294967296|0|0|0|0
+        )";
+        QTest::newRow("sizes") << R"(
+            click cmdOpt
+            txtKsize=0001234567
+            type 8
+            = 0x4B5A1C00|1264196608|100 1011 0101 1010 0001 1100 0000 0000|0001234567|1205.6318|1.1774
+            TxtMsize=
+            type 4095
+            = 0xFFF00000|4293918720|1111 1111 1111 0000 0000 0000 0000 0000|4193280|4095|3.9990
+            txtGsize=
+            type 0439
+            = 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|03
+        )";
+        QTest::newRow("odd texts") << R"(
+            click cmdOpt
+            TxtBoxDec=
+            type 7
+            TxtBoxHex=50x12
+            type g
+            colour TxtBoxHex r
+            TxtBoxDec=1.1234567891
+            type g
+            colour TxtBoxDec r
+            txtKsize=9E-10
+            type g
+            colour txtKsize r
+            = 50x12|1.1234567891|111|9E-10|0.0000|0.0000
+        )";
+        QTest::newRow("pending") << R"(
+            click cmdOpt
+            TxtBoxDec=
+            type 5000
+            txtGsize=
+            TxtMsize=0.0047
+            key Left
+            colour TxtMsize r
+            tick
+            = 0x0|0|0|0|0|0
+        )";
+        QTest::newRow("input method") << R"(
+            TxtBoxHex=0x
+            commit a十b
+            tick
+            = 0xAB|171|1010 1011|0.1669|0.0001|0.0000
+        )";
+        QTest::newRow("bits") << R"(
+            click 5
+            click 31
+            click 31
+            click 7
+            face 7 #8080ff
+            edit TxtBoxHex 0x8zz
+            tick
+            = 0xA0|160|1010 0000|0.1562|0.0001|0.0000
+        )";
+        QTest::newRow("cycle") << R"(
+            edit TxtBoxHex \s0x1f\s
+            tick
+            = \s0x1f |31|1 1111|0.0302|0.0000|0.0000
+            edit TxtBoxHex 0x123456789
+            tick
+            = \s0x1f |31|1 1111|0.0302|0.0000|0.0000
+            edit TxtBoxDec 00
+            tick
+            colour TxtBoxDec w
+            edit TxtBoxDec 007
+            tick
+            = 0x7|007|111|0.0068|0.0000|0.0000
+            colour TxtBoxDec c
+        )";
+        QTest::newRow("cycle sizes") << R"(
+            click cmdOpt
+            edit txtKsize 32
+            tick
+            = 0x8000|32768|1000 0000 0000 0000|32|0.0313|0.0000
+            colour txtKsize w
+            edit TxtMsize 1024
+            tick
+            = 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1
+            colour TxtMsize c
+            edit txtGsize 4
+            tick
+            = 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|1048576|1024|1
+            edit txtGsize 3
+            tick
+            = 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3
+            focus txtGsize
+        )";
+        QTest::newRow("cycle order") << R"(
+            edit TxtBoxHex FF
+            edit txtKsize 7
+            tick
+            = FF|255|1111 1111|0.2490|0.0002|0.0000
+            edit TxtBoxHex G
+            edit TxtBoxDec 16
+            tick
+            = FF|16|1111 1111|0.2490|0.0002|0.0000
+            tick
+            = 0x10|16|1 0000|0.0156|0.0000|0.0000
+        )";
+        QTest::newRow("emoji") << R"(
+            TxtBoxHex=0x1
+            type 😀
+            = 0x1|1|1|0.0009|0.0000|0.0000
+        )";
+        QTest::newRow("Enter's release") << R"(
+            click cmdOpt
+            edit txtKsize 1
+            TxtBoxDec=0
+            key Return
+            focus txtKsize
+            = 0x0|0|0|1|0|0
+        )";
+        QTest::newRow("Ctrl first") << R"(
+            TxtBoxDec=5
+            clip 42
+            down Ctrl+V
+            up V
+            = 0x2A|42|10 1010|0.0410|0.0000|0.0000
+        )";
+        QTest::newRow("commits") << R"(
+            TxtBoxHex=0
+            commit x
+            = 0x|0|0|0|0|0
+            TxtBoxDec=999999999
+            commit 9
+            colour TxtBoxDec r
+            = 0x|9999999999|0|0|0|0
+        )";
+        QTest::newRow("timer sleeps") << R"(
+            tick
+            timer asleep
+            edit TxtBoxHex 1
+            timer awake
+            tick
+            tick
+            timer asleep
+        )";
+        QTest::newRow("key down, window left") << R"(
+            TxtBoxDec=
+            down 7
+            away
+            = 0x7|7|111|0.0068|0.0000|0.0000
+        )";
+        QTest::newRow("held keys, X") << R"(
+            TxtBoxDec=[1234]
+            xdotool keydown Delete
+            wait 1200
+            xdotool keyup Delete
+            wait 300
+            = 0x0||0|0|0|0
+            click cmdOpt
+            txtGsize=3
+            xdotool keydown BackSpace
+            wait 1200
+            xdotool keyup BackSpace
+            wait 300
+            = 0x0|0|0|0|0|
+        )";
+        QTest::newRow("held key") << R"(
+            TxtBoxDec=[1234]
+            down Del
+            tick
+            tick
+            = 0x0||0|0|0|0
+            up Del
+            = 0x0||0|0|0|0
+        )";
+        QTest::newRow("refused stays") << R"(
+            TxtBoxDec=
+            type 9429496729
+            click TxtBoxHex
+            colour TxtBoxDec r
+            click 0
+            colour TxtBoxDec w
+        )";
+        QTest::newRow("refused backup") << R"(
+            TxtBoxDec=
+            type 4294967296
+            edit TxtBoxDec 00
+            colour TxtBoxDec c
+            tick
+            colour TxtBoxDec r
+        )";
+        QTest::newRow("bit click in a box") << R"(
+            click cmdOpt
+            txtKsize=
+            type 1
+            click 0
+            = 0x401|1025|100 0000 0001|1.0009|0.0009|0.0000
+            type 2
+            = 0x800|2048|1000 0000 0000|2|0.0020|0.0000
+            colour txtKsize c
+        )";
+        QTest::newRow("click ends a keystroke") << R"(
+            TxtBoxDec=5
+            down 7
+            click 0
+            up 7
+            = 0x38|56|11 1000|0.0546|0.0000|0.0000
+        )";
+        QTest::newRow("mouse entry") << R"(
+            click cmdOpt
+            TxtBoxDec=
+            type 1000000
+            click txtKsize
+            colour txtKsize c
+            type 2
+            = 0x800|2048|1000 0000 0000|2|0.0020|0.0000
+        )";
+        QTest::newRow("maximize") << R"(
+            size 501x252
+            maximize
+            size 501x252
+            press cmdOpt
+            size 501x365
+            maximize window
+            size 501x365
+            press cmdOpt
+            size 501x252
+        )";
+        QTest::newRow("collapsed") << R"(
+            TxtBoxHex=0x0
+            key Tab
+            focus TxtBoxDec
+            key Tab
+            focus cmdOpt
+            key Tab
+            focus BitButton(0)
+            click cmdOpt
+            txtKsize=1
+            press cmdOpt
+            focus TxtBoxHex
+            stack ok
+        )";
+        QTest::newRow("command line") << R"(
+            value 0xDEADBEEF
+            = 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111|3648367.7333|3562.8591|3.4793
+            value 31
+            = 0x1F|31|1 1111|0.0302|0.0000|0.0000
+            colour TxtBoxDec w
+            focus TxtBoxHex
+            timer awake
+            tick
+            timer asleep
+        )";
+        QTest::newRow("line ends") << R"(
+            TxtBoxHex=0x1
+            clip \t7f\r\n
+            key Ctrl+V
+            = 7f|127|111 1111|0.1240|0.0001|0.0000
+            clip 7 f
+            key Ctrl+V
+            = 7f|127|111 1111|0.1240|0.0001|0.0000
+        )";
+        QTest::newRow("panel") << R"(
+            panel hidden
+            TxtBoxDec=1
+            key Return
+            focus TxtBoxHex
+            click cmdOpt
+            title Tavrin (By Dorrik) >>
+            panel shown
+            TxtBoxDec=0
+            key Return
+            focus txtKsize
+            key Return
+            key Return
+            focus txtGsize
+            key Return
+            focus TxtBoxHex
+            click cmdOpt
+            title Tavrin V1.0 <<
+            panel hidden
+        )";
+        QTest::newRow("arrows") << R"(
+            TxtBoxHex=0x0
+            key Shift+Tab
+            focus BitButton(31)
+            key Down
+            focus BitButton(15)
+            key Right
+            focus BitButton(14)
+        )";
+        QTest::newRow("away") << R"(
+            click cmdOpt
+            txtKsize=4
+            type \b
+            away
+            colour txtKsize c
+            type 1.5
+            = 0x3C00|15360|11 1100 0000 0000|15|0.0146|0.0000
+        )";
+        QTest::newRow("chords") << R"(
+            TxtBoxHex=0x[1]F
+            key Ctrl+Shift+C
+            clipboard\s
+            key Ctrl+C
+            clipboard 0x1F
+            clip \s\s0XABC\s\s
+            key Ctrl+V
+            key Ctrl+X
+            clip abc
+            key Ctrl+Shift+V
+            key Ctrl+1
+            key Alt+1
+            = 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000
+            key Shift+Ins
+            clip 0x123456789
+            key Ctrl+V
+            = abc|2748|1010 1011 1100|2.6835|0.0026|0.0000
+            TxtBoxDec=2748
+            clip 12a
+            key Ctrl+V
+            clip 1.5
+            click cmdOpt
+            TxtMsize=0.0026
+            key Shift+Ins
+            = 0xABC|2748|1010 1011 1100|2.6835|0.0026|0.0000
+            txtKsize=
+            clip \s\s0012\s
+            key Ctrl+V
+            = 0x3000|12288|11 0000 0000 0000|12|0.0117|0.0000
+        )";
     }
     void scripts() {
-        QFETCH(QStringList, steps);
-        if (steps.join(u'|').contains("xdotool") && QGuiApplication::platformName() != "xcb")
+        QFETCH(QString, steps);
+        if (steps.contains("xdotool") && QGuiApplication::platformName() != "xcb")
             QSKIP("real keys need an X server");
-        for (const QString& s : steps)
+        for (const QString& line :
+             steps.split(QRegularExpression("\\s*\n\\s*"), Qt::SkipEmptyParts)) {
+            const QString s = Unescape(line);
             QVERIFY2((step(s), !QTest::currentTestFailed()), qPrintable("at step: " + s));
+        }
     }
 
     // Random user sessions on a real Form1: any key or chord in any box, clipboard
@@ -350,23 +735,22 @@ class FormTest : public QObject {
     // arithmetic. A failing seed prints itself and its last actions; rerun it
     // with TAVRIN_SEED=<seed>.
     void randomSessions() {
-        for (const QString& seed : qEnvironmentVariable("TAVRIN_SEED", "1 9 12 20261206")
-                                       .split(u' ')) { // 9, 12 found faults
+        // Seeds 9 and 12 found faults.
+        for (const QString& seed :
+             qEnvironmentVariable("TAVRIN_SEED", "1 9 12 20261206").split(' ')) {
             random.seed(seed.toUInt());
-            refused.clear(), pending.clear();
+            refused.clear(), pending.clear(), down.clear();
             for (int action = 0; action < 20000; ++action) {
                 const bool check = act();
-                if (!form->findChild<QTimer*>("Timer1")
-                         ->isActive()) { // asleep: nothing may be left to do
+                if (!timer()->isActive()) { // asleep: nothing may be left to do
                     const QString before = views();
                     tick();
                     broken += views() == before ? "" : "the refresh cycle slept with work left ";
                 }
-                const std::uint64_t v =
-                    Number(form->findChild<QLabel*>("LableBin")->text().remove(u' '), 2);
-                broken += !check || (v <= 0xFFFFFFFF && !views().startsWith("bits differ"))
-                              ? ""
-                              : "LableBin ";
+                const QString binary = form->findChild<QLabel*>("LableBin")->text().remove(' ');
+                const std::uint64_t v = Number(binary, 2);
+                if (check && (v > 0xFFFFFFFF || views().startsWith("bits differ")))
+                    broken += "LableBin ";
                 for (int i = 0; check && i < 5; ++i)
                     broken += agrees(i, v) ? "" : Boxes[i];
                 QVERIFY2(broken.isEmpty(),
