@@ -122,16 +122,20 @@ class FormTest : public QObject {
                     : resizable         ? " resizable"
                                         : "");
         }
-        QString stack = "ok";
-        const QObjectList children = form->children();
-        for (QObject* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-            for (QObject* control : children) {
-                const bool below = children.indexOf(label) > children.indexOf(control);
-                if (control->isWidgetType() && !qobject_cast<QLabel*>(control) && below)
-                    stack += " " + label->objectName();
-            }
+        if (verb == "state") { // as a screen reader asks
+            const QAccessible::State s =
+                QAccessible::queryAccessibleInterface(bit(name.toInt()))->state();
+            return name + (s.checkable ? " checkable" : "") + (s.checked ? " checked" : "");
         }
-        return stack;
+        QString stack = "ok"; // every label below every box and button
+        for (QObject* control : form->children()) {
+            const bool label = qobject_cast<QLabel*>(control);
+            stack += control->isWidgetType() && label && stack == "box"
+                         ? " " + control->objectName()
+                         : "";
+            stack = control->isWidgetType() && !label && stack == "ok" ? "box" : stack;
+        }
+        return stack == "box" ? "ok" : stack;
     }
 
     // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
@@ -159,6 +163,10 @@ class FormTest : public QObject {
             if (at >= 0)
                 target->setSelection(at, given.indexOf(u']') - at - 1);
             QCoreApplication::processEvents(); // what entering the box leaves for later
+        } else if (verb == "popup") {          // the box's context menu, opened and closed again
+            QTimer::singleShot(100, [] { QApplication::activePopupWidget()->close(); });
+            QContextMenuEvent open(QContextMenuEvent::Keyboard, {}, {});
+            QApplication::sendEvent(box(rest), &open);
         } else if (verb == "edit") {
             box(name)->setText(text);
         } else if (verb == "menu") {
@@ -443,6 +451,7 @@ class FormTest : public QObject {
             click 31
             click 7
             face 7 #8080ff
+            state 7 checkable checked
             edit TxtBoxHex 0x8zz
             tick
             = 0xA0|160|1010 0000|0.1562|0.0001|0.0000
@@ -592,6 +601,22 @@ class FormTest : public QObject {
             click 0
             up 7
             = 0x38|56|11 1000|0.0546|0.0000|0.0000
+        )";
+        QTest::newRow("context menu") << R"(
+            TxtBoxDec=
+            popup TxtBoxDec
+            = 0x0||0|0|0|0
+            colour TxtBoxDec c
+        )";
+        QTest::newRow("written size") << R"(
+            TxtBoxHex=0x1
+            type f
+            click cmdOpt
+            click txtKsize
+            key Left
+            colour txtKsize r
+            key Tab
+            colour txtKsize w
         )";
         QTest::newRow("mouse entry") << R"(
             click cmdOpt
