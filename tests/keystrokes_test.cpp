@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <string>
 #include <utility>
 
 namespace {
@@ -53,27 +54,26 @@ K::Press PressOf(K::Box box, std::string chord, bool autoRepeat) {
 // Calls as "KeyPress(a) D.GotFocus", H's without a name; after typing, "[box]"
 // where the box applies the event itself.
 std::string Format(const K::Answer& answer, bool typing) {
-    std::ostringstream out;
     const char* names[] = {"GotFocus", "LostFocus", "KeyPress", "KeyUp", "Click"};
+    std::string out;
     for (const K::Call& call : answer.calls) {
-        if (&call != &answer.calls.front())
-            out << ' ';
-        if (call.handler != K::Handler::Click && call.box != 0) // H goes without saying
-            out << BoxNames[static_cast<std::size_t>(call.box)] << '.';
-        out << names[static_cast<int>(call.handler)];
-        if (call.handler == K::Handler::KeyPress && call.code > 32 && call.code < 127)
-            out << '(' << static_cast<char>(call.code) << ')';
-        else if (call.handler == K::Handler::KeyPress)
-            out << '(' << call.code << ')';
-        else if (call.handler == K::Handler::Click)
-            out << '(' << call.box << ')';
+        const auto box = static_cast<std::size_t>(call.box);
+        out += (out.empty() ? "" : " ");
+        out += call.handler != K::Handler::Click && box != 0 ? BoxNames.substr(box, 1) + "." : "";
+        out += names[static_cast<int>(call.handler)];
+        const bool printable = call.code > 32 && call.code < 127;
+        if (call.handler == K::Handler::KeyPress)
+            out += "(" + (printable ? std::string(1, char(call.code)) : std::to_string(call.code)) +
+                   ")";
         else if (call.handler == K::Handler::KeyUp)
-            out << '(' << call.code << ',' << call.mask << ')';
+            out += "(" + std::to_string(call.code) + "," + std::to_string(call.mask) + ")";
+        else if (call.handler == K::Handler::Click)
+            out += "(" + std::to_string(call.box) + ")";
     }
     if (typing && answer.boxApplies != K::BoxApplies::No)
-        out << (answer.calls.empty() ? "" : " ") << "[box"
-            << (answer.boxApplies == K::BoxApplies::IfKept ? " if kept]" : "]");
-    return out.str();
+        out += std::string(out.empty() ? "" : " ") +
+               (answer.boxApplies == K::BoxApplies::IfKept ? "[box if kept]" : "[box]");
+    return out;
 }
 
 // Plays "VERB [ARG [CODE]]" events, separated by "; ", each in the box with the
@@ -92,10 +92,6 @@ std::string Play(const std::string& events) {
         std::string verb, arg, code;
         words >> verb >> arg >> code;
         const std::u16string text(arg.begin(), arg.end());
-        const std::map<std::string, K::FocusReason> reasons = {
-            {"popup", K::FocusReason::Popup},
-            {"away", K::FocusReason::WindowDeactivated},
-            {"other", K::FocusReason::Other}};
         K::Answer answer;
         if (verb == "down" || verb == "repeat") {
             answer = model.Pressed(PressOf(box, arg, verb == "repeat"));
@@ -108,7 +104,10 @@ std::string Play(const std::string& events) {
             box = static_cast<K::Box>(BoxNames.find(arg[0]));
             answer = model.FocusIn(box);
         } else if (verb == "out") {
-            answer = model.FocusOut(box, reasons.at(arg), texts[static_cast<std::size_t>(box)]);
+            const auto reason = arg == "popup"  ? K::FocusReason::Popup
+                                : arg == "away" ? K::FocusReason::WindowDeactivated
+                                                : K::FocusReason::Other;
+            answer = model.FocusOut(box, reason, texts[static_cast<std::size_t>(box)]);
         } else if (verb == "click") {
             answer = model.BitClicked(static_cast<std::int16_t>(std::stoi(arg)), texts);
         } else if (verb == "commit") {

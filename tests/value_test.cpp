@@ -162,7 +162,7 @@ TEST(Value, KeyFilter) {
         bool zero = false, on = false;
     } rows[] = {
         {HexEntry, u"0x1", 3, 0, u'f', u'F'},
-        {HexEntry, u"0x1", 3, 0, u'g', 0},
+        {HexEntry, u"0x1", 3, 0, u'G', 0},
         {HexEntry, u"0x12345678", 10, 0, u'1', 0},
         {HexEntry, u"0x12345678", 2, 1, u'a', u'A'},
         {HexEntry, u"0x12345678", 0, 2, u'5', 0},
