@@ -23,7 +23,7 @@ class QTimer;
 class Form1 : public QWidget {
     Q_OBJECT
 
-  public:
+  public: // app/Form1.cpp
     // How often the refresh cycle ticks while a box differs from its backup.
     static constexpr int RefreshInterval = 500; // milliseconds
 
@@ -70,7 +70,8 @@ class Form1 : public QWidget {
         bool backupRefused = false; // its backup is a refused text
         Text written{};             // the size the program last wrote into it
     };
-    // The five entry boxes in the refresh cycle's order.
+    // The five entry boxes in the refresh cycle's order; the rows, Row and
+    // State are in app/Form1.cpp.
     static const std::array<EntryBox, 5> EntryBoxes;
     const EntryBox& Row(const QLineEdit* control) const;
     EntryState& State(const QLineEdit* control);
@@ -153,12 +154,14 @@ class Form1 : public QWidget {
     // --- Hexadecimal box (panel/HexBox.cpp) ---
     void SetValueFromHex(const Text& t);
 
-    // --- Size fields (sizes/SizeFields.cpp) and size boxes (sizes/SizeBoxes.cpp) ---
+    // --- Size fields (sizes/SizeFields.cpp) ---
     void SetKB_MB_GB(const Text& InDecStr);
-    // The decimal box and the other two size boxes from a size box's units.
-    void SetViewsFromSize(const EntryBox& box, double units);
     // Writes a size into a size box and records it as the program's.
     void WriteSize(const EntryBox& box, const Text& size);
+
+    // --- Size boxes (sizes/SizeBoxes.cpp) ---
+    // The decimal box and the other two size boxes from a size box's units.
+    void SetViewsFromSize(const EntryBox& box, double units);
 
     // --- The controls the handlers use (the other labels are only shown) ---
     QTimer* Timer1 = nullptr;

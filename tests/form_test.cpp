@@ -81,7 +81,7 @@ class FormTest : public QObject {
     }
 
     // What a check step reads: "= VIEWS", "colour BOX c|r|w", "focus NAME",
-    // "panel shown|hidden", "clipboard TEXT", "title TEXT", "face BIT #rrggbb"
+    // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "face BIT #rrggbb"
     // (a bit button's face), "timer awake|asleep", "size WxH [maximized|resizable]",
     // "stack ok" (no label above a box or a button).
     QString seen(const QString& verb, const QString& name) {
@@ -94,12 +94,13 @@ class FormTest : public QObject {
             return name + (c == LightCyan ? " c" : c == Red ? " r" : c == White ? " w" : " ?");
         if (verb == "focus")
             return focus ? focus->objectName() : QString();
-        if (verb == "panel")
-            return box("txtGsize")->geometry().bottom() < form->height() ? "shown" : "hidden";
+        if (verb == "panel") { // shown or hidden, the window's title and the toggle's caption
+            const bool shown = box("txtGsize")->geometry().bottom() < form->height();
+            return (shown ? "shown " : "hidden ") + form->windowTitle() + " " +
+                   button("cmdOpt")->text();
+        }
         if (verb == "clipboard")
             return QApplication::clipboard()->text();
-        if (verb == "title")
-            return form->windowTitle() + " " + button("cmdOpt")->text();
         if (verb == "face") {
             const QImage face = bit(name.toInt())->grab().toImage();
             return name + " " + QColor(face.pixel(face.width() / 2, face.height() / 4)).name();
@@ -444,8 +445,7 @@ class FormTest : public QObject {
             key Return
             focus TxtBoxHex
             click cmdOpt
-            title Tavrin (By Dorrik) >>
-            panel shown
+            panel shown Tavrin (By Dorrik) >>
         )";
         QTest::newRow("collapsed") << R"(
             TxtBoxHex=0x0
