@@ -391,6 +391,9 @@ class FormTest : public QObject {
             tick
             colour txtGsize c
             focus txtGsize
+            edit TxtMsize 1
+            tick
+            colour TxtMsize c
             txtKsize=
             type 1
             click 0
