@@ -86,7 +86,7 @@ TEST(Value, TextRules) {
         {"IsGBStr", u" 3 ", u"3"},
         {"IsGBStr", u"03", u""},
         {"ValueArgument", u"0X1f", u"0x1f"},
-        {"ValueArgument", u"31", u"31"},
+        {"ValueArgument", u"4294967295", u"4294967295"},
         {"HexStr2BinStr", u"x1 g2", u"1 0010"},
         {"GetFormatBinStr", u" 1 0\t1", u"10\t1"},
         {"IsDot", u" 1.5 ", u"yes"},
