@@ -394,6 +394,10 @@ class FormTest : public QObject {
             edit TxtMsize 1
             tick
             colour TxtMsize c
+            click txtGsize
+            key Left
+            key Tab
+            colour txtGsize w
             txtKsize=
             type 1
             click 0
