@@ -98,6 +98,10 @@ template <typename Handler> void EventAdapter::Run(Handler handler) {
 bool EventAdapter::Run(const Keystrokes::Answer& answer, const std::function<void()>& beforeKeyUp) {
     bool kept = false;
     for (const Keystrokes::Call& call : answer.calls) {
+        if (call.handler == Handler::Click) {
+            Run([index = call.code](Form1* f) { f->BitButton_Click(index); });
+            continue;
+        }
         const auto& box = Form1::EntryBoxes[static_cast<std::size_t>(call.box)];
         std::int16_t code = call.code, mask = call.mask;
         switch (call.handler) {
@@ -119,9 +123,6 @@ bool EventAdapter::Run(const Keystrokes::Answer& answer, const std::function<voi
             Run([&](Form1* f) { std::invoke(box.KeyUp, f, code, mask); });
             break;
         case Handler::Click:
-            Run([index = call.box](Form1* f) {
-                f->BitButton_Click(static_cast<std::int16_t>(index));
-            });
             break;
         }
     }

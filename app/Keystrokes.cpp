@@ -95,7 +95,7 @@ auto Keystrokes::BitClicked(std::int16_t index, const std::vector<Text>& boxText
     Answer answer;
     for (std::size_t box = 0; box < boxTexts.size(); ++box)
         End(answer, static_cast<Box>(box), boxTexts[box]);
-    answer.calls.push_back({Handler::Click, index});
+    answer.calls.push_back({Handler::Click, -1, index});
     if (focused && entersAnewAfterClick.at(static_cast<std::size_t>(*focused)))
         answer.calls.push_back({Handler::GotFocus, *focused});
     return answer;

@@ -63,8 +63,8 @@ class Keystrokes {
     enum class Handler { GotFocus, LostFocus, KeyPress, KeyUp, Click };
     struct Call {
         Handler handler;
-        Box box;               // for Click, the bit's index
-        std::int16_t code = 0; // KeyPress: the character; KeyUp: the key's code
+        Box box;               // -1 for Click, which runs in no box
+        std::int16_t code = 0; // KeyPress: the character; KeyUp: the key's code; Click: the bit
         std::int16_t mask = 0; // KeyUp: the modifier mask
         bool operator==(const Call&) const = default;
     };

@@ -68,7 +68,7 @@ std::string Format(const K::Answer& answer, bool typing) {
         else if (call.handler == K::Handler::KeyUp)
             out += "(" + std::to_string(call.code) + "," + std::to_string(call.mask) + ")";
         else if (call.handler == K::Handler::Click)
-            out += "(" + std::to_string(call.box) + ")";
+            out += "(" + std::to_string(call.code) + ")";
     }
     if (typing && answer.boxApplies != K::BoxApplies::No)
         out += std::string(out.empty() ? "" : " ") +
