@@ -85,7 +85,7 @@ EventAdapter::EventAdapter(Form1* form) : QObject(form), form(form), model(form-
             [this](int id) { Run(model.BitClicked(static_cast<std::int16_t>(id), BoxTexts())); });
 }
 
-template <typename Handler> void EventAdapter::Run(Handler handler) {
+template <typename Function> void EventAdapter::Run(Function handler) {
     try {
         std::invoke(handler, form);
     } catch (const value::ArithmeticError& error) {

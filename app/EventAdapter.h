@@ -28,7 +28,7 @@ class EventAdapter : public QObject {
   private:
     // Runs one handler. An arithmetic error ends that handler, leaves the
     // views as they stand and is reported in one line; the program goes on.
-    template <typename Handler> void Run(Handler handler);
+    template <typename Function> void Run(Function handler);
     // Runs the calls of an answer; beforeKeyUp, if any, just before a KeyUp.
     // Returns true when the box must not see the event itself.
     bool Run(const Keystrokes::Answer& answer, const std::function<void()>& beforeKeyUp = {});
