@@ -106,8 +106,8 @@ class Form1 : public QWidget {
     void SetRegisterViews(std::int32_t p);
 
     // --- What the five entry boxes share (panel/EntryBoxes.cpp) ---
-    void GotFocus(const EntryBox& box, EntryState& state);
-    void LostFocus(const EntryBox& box, EntryState& state);
+    void GotFocus(const EntryBox& box, const EntryState& state);
+    void LostFocus(const EntryBox& box, const EntryState& state);
     void KeyPress(const EntryBox& box, Int16& KeyAscii);
     void KeyUp(const EntryBox& box, EntryState& state, Int16& KeyCode, Int16& Shift);
     void CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift);

@@ -12,7 +12,7 @@ using namespace value;
 
 // Entering a box tells at once that it holds a text refused, or a number it
 // cannot take; a size the program wrote is never red on entry.
-void Form1::GotFocus(const EntryBox& box, EntryState& state) {
+void Form1::GotFocus(const EntryBox& box, const EntryState& state) {
     QLineEdit* control = Control(box);
     SetBackColor(control, colours::LightCyan);
     // A size with a point is selected whole, so that typing replaces it; once
@@ -31,7 +31,7 @@ void Form1::GotFocus(const EntryBox& box, EntryState& state) {
 }
 
 // An emptied box gets its default text back; the refresh cycle takes it up.
-void Form1::LostFocus(const EntryBox& box, EntryState& state) {
+void Form1::LostFocus(const EntryBox& box, const EntryState& state) {
     SetBackColor(Control(box), state.refused ? colours::Red : colours::White);
     if (TextOf(Control(box)).empty())
         SetText(Control(box), box.defaultText);
