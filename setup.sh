@@ -29,7 +29,7 @@ if [[ $mode == run ]]; then
     packages=($(named_depends debian/control))
 else
     profile=() testing=ON
-    packages=($(named_depends debian/control) $(named_depends debian/tests/control))
+    packages=($(cat <(named_depends debian/control) <(named_depends debian/tests/control) | sort -u))
 fi
 if ! command -v dpkg-checkbuilddeps >/dev/null || ! dpkg-checkbuilddeps "${profile[@]}" 2>/dev/null; then
     sudo=()
