@@ -183,7 +183,6 @@ void Form1::CreateControls() {
     icon.addPixmap(QPixmap(tavrin_32));
     setWindowIcon(icon);
     setFont(WindowFont());
-    setFixedWidth(Px(ClientWidthTwips));
     // A fixed size: a title bar offers no maximize button where the window
     // manager honours the hint.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -338,14 +337,18 @@ void Form1::ShowSizeBoxes(bool shown) {
 void Form1::WindowStateRequested(Qt::WindowState state) {
     if (state != Qt::WindowMaximized)
         return;
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        sizeFromCompositor = true;
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    else
+    } else {
         QTimer::singleShot(0, this, &Form1::Unmaximize);
+    }
 }
 
 void Form1::Unmaximize() {
     setWindowState(windowState() & ~Qt::WindowMaximized);
+    if (!sizeFromCompositor)
+        FixSize();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -355,7 +358,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             unmaximizeAfterPaint = true;
             update();
         } else {
-            setMaximumSize(minimumSize());
+            sizeFromCompositor = false;
+            FixSize();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -369,7 +373,15 @@ void Form1::paintEvent(QPaintEvent* event) {
 }
 
 void Form1::SetHeight(int twips) {
-    setFixedHeight(Px(twips - FrameTwips));
+    fixedHeight = Px(twips - FrameTwips);
+    if (!sizeFromCompositor)
+        FixSize();
+}
+
+void Form1::FixSize() {
+    const QSize size(Px(ClientWidthTwips), fixedHeight);
+    setFixedSize(size);
+    resize(size); // a restore may bring back the size from before a maximize
 }
 
 bool Form1::SizePanelShown() const {

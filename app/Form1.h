@@ -85,8 +85,10 @@ class Form1 : public QWidget {
     // The caption of cmdOpt is the size panel's state: ">>" shown, "<<" hidden.
     bool SizePanelShown() const;
     void SetStringBak();
-    // Sets the window's outer height in twips.
+    // Sets the window's outer height in twips; while a maximize runs its
+    // course under Wayland, the height waits for the way back.
     void SetHeight(int twips);
+    void FixSize();
     // Collapsed, the size boxes are out of reach: no focus, nothing to read.
     void ShowSizeBoxes(bool shown);
     // A maximize request, and the way back from a maximize.
@@ -189,4 +191,9 @@ class Form1 : public QWidget {
     Keystrokes keystrokes;
     EventAdapter* adapter = nullptr;
     bool unmaximizeAfterPaint = false;
+    // The height the window keeps, in pixels; from a maximize request until
+    // the window system says the window is normal again, the compositor sets
+    // the size under Wayland.
+    int fixedHeight = 0;
+    bool sizeFromCompositor = false;
 };
