@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QButtonGroup>
+#include <QWidget>
 
 namespace {
 
@@ -54,11 +55,40 @@ QAccessibleInterface* WindowFactory(const QString& className, QObject* object) {
     return new WindowButton(static_cast<QWidget*>(object));
 }
 
+// A screen reader hears of a box's text only what a user could notice: the
+// boxes' texts are written whole, also when they stay the same, and the
+// hidden size boxes follow every value.
+bool Noticeable(QAccessibleEvent* event) {
+    const auto* widget = qobject_cast<QWidget*>(event->object());
+    const bool shown = !widget || widget->isVisible();
+    switch (event->type()) {
+    case QAccessible::TextUpdated: {
+        const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
+        return shown && update->textRemoved() != update->textInserted();
+    }
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+        return shown;
+    default:
+        return true;
+    }
+}
+
+// Passes what is noticeable on to Qt's own handling (the AT-SPI bridge).
+void Announce(QAccessibleEvent* event) {
+    if (!Noticeable(event))
+        return;
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(Announce);
+}
+
 } // namespace
 
 void InstallAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(WindowFactory);
+        QAccessible::installUpdateHandler(Announce);
         return true;
     }();
     (void)installed;

@@ -6,6 +6,7 @@ class QAbstractButton;
 // Has a screen reader read the window as a frame named by its title, the bit
 // buttons as check boxes, checked when their bit is 1, and the window's other
 // push button as a push button; labels and boxes keep Qt's own interfaces.
+// A box's text change is announced only when the text changed and shows.
 // Call it before the buttons are created; safe to call more than once.
 void InstallAccessibility();
 // Tells a screen reader that a bit button's bit has changed.

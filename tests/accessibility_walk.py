@@ -157,6 +157,13 @@ expect("typed 31: binary label's name events",
        [e[1] for e in events_of("object:property-change:accessible-name") if e[4] == binary][-1:],
        ["1 1111"])
 expect("typed 31: checked bits", checked_bits(), [0, 1, 2, 3, 4])
+events_of("")
+keys("Escape")
+expect("Escape: texts changed, and only those",
+       sorted({e[4].name for e in events_of("object:text-changed")}), ["十六进制", "十进制"])
+keys("Escape")
+expect("Escape again: texts changed", [e[4].name for e in events_of("object:text-changed")], [])
+keys("BackSpace", "3", "1")
 
 # A refused text: the box says so in its description, and stops saying it.
 keys("BackSpace", "BackSpace", *["9"] * 10)
