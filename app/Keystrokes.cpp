@@ -2,6 +2,8 @@
 #include "Keystrokes.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -21,6 +23,22 @@ bool IsEditingChord(const Keystrokes::Press& press) {
     };
     return press.editingChord || chord(CtrlMask, Insert) || chord(ShiftMask, Insert) ||
            chord(ShiftMask, Delete);
+}
+
+// Ctrl with these keys would edit the text past the key filter (delete a word,
+// cut to the line's end or start): they type their control character, which
+// the filter judges, and the box never applies them. Ctrl+Delete types nothing.
+std::optional<std::u16string_view> ControlChordText(const Keystrokes::Press& press) {
+    static constexpr std::pair<std::int16_t, std::u16string_view> chords[] = {
+        {Backspace, u"\x7f"}, {'K', u"\x0b"}, {'U', u"\x15"},
+        {'W', u"\x17"},       {'D', u"\x04"}, {Delete, u""}};
+    if (press.modifiers & CtrlMask) {
+        for (const auto& [code, text] : chords) {
+            if (press.code == code)
+                return text;
+        }
+    }
+    return std::nullopt;
 }
 
 bool IsSurrogatePair(const Keystrokes::Text& text, std::size_t i) {
@@ -43,6 +61,8 @@ auto Keystrokes::Pressed(const Press& press) -> Answer {
     if (IsEditingChord(press)) {
         if (press.text.size() == 1 && press.text[0] < 0x20) // Ctrl+C, Ctrl+V, Ctrl+X
             Type(answer, press.box, press.text);
+    } else if (const auto text = ControlChordText(press)) {
+        Type(answer, press.box, Text(*text));
     } else if (press.modifiers & (CtrlMask | AltMask) && IsPrintable(press.text)) {
         // Alt+1 is no "1".
     } else if (press.code == Backspace) {

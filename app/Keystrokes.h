@@ -15,8 +15,9 @@
 //   beyond 16 bits is passed over. Backspace, Enter and Escape type their
 //   control character; the box itself applies a Backspace that KeyPress kept.
 //   Ctrl or Alt with a printable key types nothing, and a clipboard or undo
-//   chord only its control character. Other keys (arrows, Delete) are the
-//   box's own.
+//   chord only its control character. Ctrl with Backspace, K, U, W or D types
+//   its control character (127, 11, 21, 23, 4), Ctrl+Delete nothing: the box
+//   never applies them. Other keys (arrows, Delete) are the box's own.
 // - An input method's commit types its text, then runs KeyUp(0, 0); keystrokes
 //   open in the box stay open.
 // - GotFocus runs when the focus comes to a box from elsewhere, LostFocus when

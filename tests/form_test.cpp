@@ -504,6 +504,16 @@ class FormTest : public QObject {
             wait 300
             = 0x0||0|0|0|0
         )";
+        // Ctrl with Backspace, W, U, Delete, K or D edits nothing.
+        QTest::newRow("editing chords, X") << R"(
+            TxtBoxDec=12345
+            xdotool key ctrl+BackSpace ctrl+w ctrl+u Home ctrl+Delete ctrl+k ctrl+d
+            wait 300
+            = 0x3039|12345|11 0000 0011 1001|12.0556|0.0117|0.0000
+            xdotool key End BackSpace
+            wait 300
+            = 0x4D2|1234|100 1101 0010|1.2050|0.0011|0.0000
+        )";
         // Under Wayland a maximized window must fill what the compositor gives,
         // whatever the program asks meanwhile.
         QTest::newRow("maximize") << R"(

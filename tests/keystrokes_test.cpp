@@ -157,6 +157,10 @@ TEST(Keystrokes, Table) {
         {"down Ctrl+Ins; down Shift+Ins; down Shift+Del; down Ctrl+Meta+Ins",
          "; ; ; [box] | down H"},
         {"down emoji", " | down H"},
+        {"down Ctrl+Backspace; down Ctrl+Shift+k", "KeyPress(127); KeyPress(11) | down H"},
+        {"down Ctrl+u; down Ctrl+w; down Ctrl+d",
+         "KeyPress(21); KeyPress(23); KeyPress(4) | down H"},
+        {"down Ctrl+Del; down Del; down Ctrl+h", "; [box]; [box] | down H"},
     };
     for (const auto& [events, calls] : rows)
         EXPECT_EQ(Play(events), calls) << events;
