@@ -1,25 +1,58 @@
 #!/usr/bin/env bash
-# The command line needs no display: --help and --version print and end with
-# 0; a value that is none, a second value or an unknown option print one line
-# and end with 2. Usage: command_line.sh PROGRAM
+# The command line as a terminal user meets it. --help, --version, --print
+# and every mistake need no display; a mistake prints one line and ends with
+# 2, a display that cannot be reached one line and 1.
+# Usage: command_line.sh PROGRAM
 set -u
 program=$1
 failures=0
-expect() { # expect STATUS LINES ARGUMENT...
-    local status=$1 lines=$2
-    shift 2
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" 2>&1)
-    actual=$?
-    if [[ $actual != "$status" || ($lines != any && $(printf "%s\n" "$output" | wc -l) != "$lines") ]]; then
-        echo "tavrin $*: status $actual, output: $output"
-        failures=$((failures + 1))
-    fi
+errors_file=$(mktemp)
+trap 'rm -f "$errors_file"' EXIT
+fail() { echo "$*"; failures=$((failures + 1)); }
+run() { # run ARGUMENT...: output, errors and status of the program without a display
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" 2>"$errors_file")
+    status=$?
+    errors=$(cat "$errors_file")
 }
-expect 0 1 --version
-[[ $("$program" --version) == "tavrin 1.0" ]] || { echo "--version: $("$program" --version)"; failures=$((failures + 1)); }
-expect 0 any --help
-expect 2 1 0x1FFFFFFFF
-expect 2 1 1F
-expect 2 1 0x1F 31
-expect 2 1 --bogus
+expect() { # expect STATUS OUTPUT ERROR-LINES ARGUMENT...
+    local want_status=$1 want_output=$2 lines=$3
+    shift 3
+    run "$@"
+    [[ $status == "$want_status" && ($want_output == any || $output == "$want_output") &&
+        $(printf "%s" "$errors" | grep -c '') == "$lines" ]] ||
+        fail "tavrin $*: status $status, output: $output, errors: $errors"
+}
+block='hex  0xDEADBEEF
+dec  3735928559
+bin  1101 1110 1010 1101 1011 1110 1110 1111
+bits 31 30 28 27 26 25 23 21 19 18 16 15 13 12 11 10 9 7 6 5 3 2 1 0
+KB   3648367.7333
+MB   3562.8591
+GB   3.4793'
+
+expect 0 "tavrin 1.0" 0 --version
+expect 0 "tavrin 1.0" 0 -platform offscreen -style Fusion --version
+expect 0 any 0 --help
+expect 0 "$block" 0 --print 0xdead_beef
+expect 0 "$block" 0 --print $'\t3735928559\r\n'
+run --print -- 0 -1
+[[ $output == *$'GB   0\n\nhex  0xFFFFFFFF'* ]] || fail "--print -- 0 -1: $output"
+expect 2 "" 1 --print 1 0x1FFFFFFFF
+expect 2 "" 1 --print
+expect 2 "" 1 1F
+expect 2 "" 1 0x1F 31
+expect 2 "" 1 --bogus
+expect 2 "" 1 -p
+expect 2 "" 1 $'4\n2'
+expect 2 "" 1 "$(head -c 100000 /dev/zero | tr '\0' 7)"
+((${#errors} < 250)) || fail "a long argument is quoted whole: ${#errors} characters"
+
+# No display, and a display no server answers: one line, status 1, no core.
+expect 1 "" 1 0x1F
+display=99
+while [[ -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
+errors=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:$display "$program" 0x1F 2>&1)
+status=$?
+[[ $status == 1 && $(grep -c '' <<<"$errors") == 1 && $errors == *":$display"* ]] ||
+    fail "unreachable display :$display: status $status, errors: $errors"
 exit $((failures > 0))

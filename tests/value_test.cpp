@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <sstream>
 #include <string>
 
 using namespace value;
@@ -85,8 +86,6 @@ TEST(Value, TextRules) {
         {"IsMBStr", u"4096", u""},
         {"IsGBStr", u" 3 ", u"3"},
         {"IsGBStr", u"03", u""},
-        {"ValueArgument", u"0X1f", u"0x1f"},
-        {"ValueArgument", u"4294967295", u"4294967295"},
         {"HexStr2BinStr", u"x1 g2", u"1 0010"},
         {"GetFormatBinStr", u" 1 0\t1", u"10\t1"},
         {"IsDot", u" 1.5 ", u"yes"},
@@ -175,4 +174,65 @@ TEST(Value, Errors) {
         EXPECT_THROW(DoubleValue2LongValue(refused), OverflowError) << refused;
     const auto beyond = std::tuple(BitSet(5, 32), BitClear(-1, -1), BitIsSet(-1, 32));
     EXPECT_EQ(beyond, std::tuple(5, -1, False));
+}
+
+// A value as programmers write it, as its box shows it ("" for none).
+TEST(Value, ValueArgument) {
+    const std::pair<Text, Text> rows[] = {
+        {u" \t42\r\n", u"42"},
+        {u"010", u"10"},
+        {u"0", u"0"},
+        {u"0X1f", u"0x1F"},
+        {u"0x00000000FFFFFFFF", u"0xFFFFFFFF"},
+        {u"0xdead_beef", u"0xDEADBEEF"},
+        {u"1'000'000", u"1000000"},
+        {u"0x1FUL", u"0x1F"},
+        {u"31Llu", u"31"},
+        {u"DEADBEEFh", u"0xDEADBEEF"},
+        {u"0FFh", u"0xFF"},
+        {u"0b1010", u"0xA"},
+        {u"0B1F", u""},
+        {u"-1", u"4294967295"},
+        {u"-0", u"0"},
+        {u"-2147483648", u"2147483648"},
+        {u"-2147483649", u""},
+        {u"4294967295", u"4294967295"},
+        {u"4294967296", u""},
+        {u"0x1FFFFFFFF", u""},
+        {u"0b1" + Text(32, u'0'), u""},
+        {u"1F", u""},
+        {u"-0x1", u""},
+        {u"1__0", u""},
+        {u"1_", u""},
+        {u"0x_1", u""},
+        {u"0x", u""},
+        {u"h", u""},
+        {u"1uu", u""},
+        {u"4 2", u""},
+        {u"+1", u""},
+    };
+    for (const auto& [argument, shown] : rows)
+        EXPECT_EQ(Narrow(ValueArgument(argument)), Narrow(shown)) << Narrow(argument);
+}
+
+// Every view of a value, a line each.
+TEST(Value, ViewsText) {
+    const std::tuple<std::int32_t, int, const char*> rows[] = {
+        {0, 3, "bits none"},
+        {0, 6, "GB   0"},
+        {-559038737, 0, "hex  0xDEADBEEF"},
+        {-559038737, 1, "dec  3735928559"},
+        {-559038737, 2, "bin  1101 1110 1010 1101 1011 1110 1110 1111"},
+        {-559038737, 3, "bits 31 30 28 27 26 25 23 21 19 18 16 15 13 12 11 10 9 7 6 5 3 2 1 0"},
+        {-559038737, 4, "KB   3648367.7333"},
+        {-559038737, 5, "MB   3562.8591"},
+        {-559038737, 6, "GB   3.4793"},
+    };
+    for (const auto& [pattern, line, text] : rows) {
+        std::istringstream lines(Narrow(ViewsText(pattern)));
+        std::string seen;
+        for (int i = 0; i <= line; ++i)
+            std::getline(lines, seen);
+        EXPECT_EQ(seen, text) << pattern << " line " << line;
+    }
 }

@@ -79,10 +79,6 @@ bool IsEntry(const EntryRules& rules, const Text& trimmed) {
     return rules.IsHexadecimal() ? IsHexEntry(trimmed) : !IsOutOfRange(trimmed, rules.limit);
 }
 
-Text ValueArgument(const Text& argument) {
-    return HasHexPrefix(argument) ? IsHexStr(argument) : IsDecStr(argument);
-}
-
 // The modifier mask must match exactly: Ctrl+Shift+C is no copy.
 Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift) {
     return Shift == keys::CtrlMask && (KeyCode == keys::C || KeyCode == keys::Insert) ? True

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -155,9 +156,25 @@ bool IsOutOfRange(const Text& trimmed, double limit);
 bool IsHexEntry(const Text& trimmed);
 // Whether a key release takes a box's trimmed text as the value.
 bool IsEntry(const EntryRules& rules, const Text& trimmed);
-// A value given on the command line: hexadecimal with its prefix "0x" or
-// "0X", or decimal, as the box's validator gives it; "" for anything else.
+// A register value as programmers write it, spaces, tabs and line ends
+// around it left out: decimal ("31", a leading 0 is no octal), hexadecimal
+// with "0x" or "0X" ("0x1F") or assembler's "h" ("1Fh"), binary with "0b" or
+// "0B"; a separator ' or _ between two digits ("1'000", "0xdead_beef"); C's
+// suffixes u, l, ll, ul, ull, lu, llu in either case; a negative decimal as
+// its 32-bit two's complement ("-1" is 0xFFFFFFFF). None for anything else,
+// or a value beyond 32 bits.
+struct ArgumentValue {
+    std::int32_t pattern;
+    bool hexadecimal; // written in hexadecimal or binary
+};
+std::optional<ArgumentValue> ReadValueText(const Text& argument);
+// Such a value as its box shows it: "0x" and capital hexadecimal digits, or
+// decimal digits; "" for none.
 Text ValueArgument(const Text& argument);
+// Every view of a value, a line each, as the window shows them once the
+// value is typed into the decimal box: "hex  0x1F", "dec  31", "bin  1 1111",
+// "bits 4 3 2 1 0" (or "bits none"), "KB   0.0302", "MB   0", "GB   0".
+Text ViewsText(std::int32_t pattern);
 // Ctrl+C and Ctrl+Insert; Ctrl+V and Shift+Insert. The mask must match
 // exactly: Ctrl+Shift+C is neither.
 Boolean IsCopyKey(std::int16_t& KeyCode, std::int16_t& Shift);
