@@ -84,7 +84,7 @@ class FormTest : public QObject {
     // What a check step reads: "= VIEWS", "colour BOX c|r|w", "focus NAME",
     // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "face BIT #rrggbb"
     // (a bit button's face), "timer awake|asleep", "size WxH [maximized|resizable]",
-    // "stack ok" (no label above a box or a button).
+    // "stack ok" (no label above a box or a button), "text BOX fits|scrolls".
     QString seen(const QString& verb, const QString& name) {
         const QColor c = box(name) ? colour(name) : QColor();
         const QWidget* focus = QApplication::focusWidget();
@@ -114,6 +114,15 @@ class FormTest : public QObject {
                    (form->isMaximized() ? " maximized"
                     : resizable         ? " resizable"
                                         : "");
+        }
+        if (verb == "text") { // the whole text shows, unscrolled, within the box's margins
+            QLineEdit* b = box(name);
+            const auto shownWithCaretAt = [b](int position) { // a box scrolls to its caret
+                b->setCursorPosition(position);
+                return b->grab().toImage();
+            };
+            const bool fits = shownWithCaretAt(0) == shownWithCaretAt(int(b->text().size()));
+            return name + (fits ? " fits" : " scrolls");
         }
         if (verb == "state") { // as a screen reader asks
             const QAccessible::State s =
@@ -446,6 +455,11 @@ class FormTest : public QObject {
             edit TxtBoxHex 0x8zz
             tick
             = 0xA0|160|1010 0000|0.1562|0.0001|0.0000
+        )";
+        QTest::newRow("size texts") << R"(
+            value 3735928559
+            press cmdOpt
+            text txtKsize fits
         )";
         QTest::newRow("command line") << R"(
             value 31
