@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the Value library: arbitrary 16-bit texts into every
-// validator, converter and formatter.
+// validator, converter, formatter and the command line's reader.
 #include "Value.h"
 
 #include <cstdint>
@@ -59,5 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckWholeNumber(mb, 1048576);
     if (!gb.empty())
         CheckWholeNumber(gb, 1073741824);
+
+    // What the command line reads opens in its box as a paste would, with all
+    // its views; what a paste takes into the decimal box, or into the
+    // hexadecimal box with its prefix, the command line reads too.
+    const Text shown = ValueArgument(text), line = TrimLine(text);
+    if (!shown.empty()) {
+        Require(!(HasHexPrefix(shown) ? IsHexStr(shown) : IsDecStr(shown)).empty());
+        (void)ViewsText(ReadValueText(text)->pattern);
+    }
+    if (!IsDecStr(line).empty() || (HasHexPrefix(line) && !IsHexStr(line).empty()))
+        Require(!shown.empty());
     return 0;
 }
