@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -94,23 +95,53 @@ CommandLine Mistake(const std::string& what) {
 
 } // namespace
 
-std::vector<std::string> WithoutQtOptions(const std::vector<std::string>& arguments) {
+namespace {
+
+// The arguments parted: Qt's options with their values ("" for none), up to a
+// "--", and the others.
+struct PartedArguments {
+    std::vector<std::pair<std::string_view, std::string>> qt;
     std::vector<std::string> ours;
+};
+
+PartedArguments Part(const std::vector<std::string>& arguments) {
+    PartedArguments parted;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view name = i ? OptionName(arguments[i]) : std::string_view();
+        const std::string& argument = arguments[i];
+        const std::string_view name = i ? OptionName(argument) : std::string_view();
         const auto option = std::find_if(std::begin(QtOptions), std::end(QtOptions),
                                          [&](const QtOption& o) { return o.name == name; });
-        if (arguments[i] == "--") {
-            ours.insert(ours.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i),
-                        arguments.end());
+        const auto equals = argument.find('=');
+        if (argument == "--") {
+            parted.ours.insert(parted.ours.end(), arguments.begin() + std::ptrdiff_t(i),
+                               arguments.end());
             break;
         }
         if (option == std::end(QtOptions))
-            ours.push_back(arguments[i]);
-        else if (option->takesValue && arguments[i].find('=') == std::string::npos)
-            ++i; // its value
+            parted.ours.push_back(argument);
+        else if (equals != std::string::npos)
+            parted.qt.emplace_back(option->name, argument.substr(equals + 1));
+        else if (option->takesValue && i + 1 < arguments.size())
+            parted.qt.emplace_back(option->name, arguments[++i]);
+        else
+            parted.qt.emplace_back(option->name, std::string());
     }
-    return ours;
+    return parted;
+}
+
+} // namespace
+
+std::vector<std::string> WithoutQtOptions(const std::vector<std::string>& arguments) {
+    return Part(arguments).ours;
+}
+
+std::string QtOptionValue(const std::vector<std::string>& arguments, std::string_view name) {
+    std::string value;
+    for (const auto& [option, given] : Part(arguments).qt) {
+        if (option == name)
+            value = given;
+    }
+    return value;
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {

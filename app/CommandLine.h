@@ -6,6 +6,7 @@
 #include "Value.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the command line asks for: an exit status to end with at once (after
@@ -22,6 +23,8 @@ struct CommandLine {
 // QGuiApplication, QApplication and the xcb platform, with one or two dashes
 // and their values), up to a "--".
 std::vector<std::string> WithoutQtOptions(const std::vector<std::string>& arguments);
+// The value of the last such option of that name ("display"), or "".
+std::string QtOptionValue(const std::vector<std::string>& arguments, std::string_view name);
 // Reads Tavrin's own arguments, the program's name first: long options only
 // ("-help" is "--help"), and "-" followed by a digit is a VALUE.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

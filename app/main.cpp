@@ -73,10 +73,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", commandLine.error.c_str());
     if (commandLine.exitStatus >= 0)
         return commandLine.exitStatus;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (arguments[i] == "-display" || arguments[i] == "--display")
-            displayOption = QString::fromLocal8Bit(argv[i + 1]);
-    }
+    displayOption = QString::fromLocal8Bit(QtOptionValue(arguments, "display"));
     // The program stays open all day: its few threads share one malloc arena,
     // and what start-up freed goes back to the system once the window is up.
     mallopt(M_ARENA_MAX, 1);
