@@ -33,18 +33,27 @@ template <typename Control> void SetText(Control* control, const value::Text& te
     control->setText(QString::fromStdU16String(text));
 }
 
-// A box's background is its palette's base colour. Red says its text is
-// refused, which a screen reader reads as the box's description.
+// A colour the program sets comes with the dark text it was chosen for, so
+// that a dark desktop theme's light text never lands on it; without one the
+// control keeps the desktop's own pair.
+inline void SetColours(QWidget* control, QPalette::ColorRole background, QPalette::ColorRole text,
+                       const QColor* colour) {
+    QPalette palette = control->palette();
+    const QPalette desktop = QGuiApplication::palette();
+    palette.setColor(background, colour ? *colour : desktop.color(background));
+    palette.setColor(text, colour ? QColor(Qt::black) : desktop.color(text));
+    control->setPalette(palette);
+}
+
+// Red says a box's text is refused, which a screen reader reads as the box's
+// description.
 inline void SetBackColor(QLineEdit* box, const QColor& colour) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, colour);
-    box->setPalette(palette);
+    SetColours(box, QPalette::Base, QPalette::Text, &colour);
     const QString description = colour == colours::Red ? QStringLiteral("输入无效") : QString();
     if (box->accessibleDescription() != description) // each change is announced
         box->setAccessibleDescription(description);
 }
 
-// The system clipboard, as plain text.
 inline void ClearClipboard() {
     QGuiApplication::clipboard()->clear();
 }

@@ -11,13 +11,11 @@
 
 using namespace value;
 
-// The background colour first, then the caption.
+// The colours first, then the caption: a screen reader told of the new
+// caption reads the button as it now looks.
 void Form1::ApplyBitLook(std::int16_t index, bool set) {
     QAbstractButton* button = BitButton->button(index);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button,
-                     set ? colours::LightBlue : QGuiApplication::palette().color(QPalette::Button));
-    button->setPalette(palette);
+    SetColours(button, QPalette::Button, QPalette::ButtonText, set ? &colours::LightBlue : nullptr);
     const Text caption = set ? u"1" : u"0";
     if (TextOf(button) == caption)
         return;
