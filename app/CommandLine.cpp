@@ -9,25 +9,34 @@
 namespace {
 
 // The options Qt 6.4 documents for QGuiApplication, QApplication and the xcb
-// platform, and whether a value follows (it may also be joined by "=").
+// platform, and how Qt reads each one's value.
+enum class ValueForm { None, Following, Joined }; // Joined: only as "-name=value"
 struct QtOption {
     std::string_view name;
-    bool takesValue;
+    ValueForm value;
 };
 constexpr QtOption QtOptions[] = {
-    {"platform", true},       {"platformpluginpath", true},
-    {"platformtheme", true},  {"plugin", true},
-    {"qmljsdebugger", false}, {"qwindowgeometry", true},
-    {"qwindowicon", true},    {"qwindowtitle", true},
-    {"reverse", false},       {"session", true},
-    {"style", true},          {"stylesheet", true},
-    {"widgetcount", false},   {"display", true},
-    {"geometry", true},       {"name", true},
-    {"visual", true},
+    {"platform", ValueForm::Following},
+    {"platformpluginpath", ValueForm::Following},
+    {"platformtheme", ValueForm::Following},
+    {"plugin", ValueForm::Following},
+    {"qmljsdebugger", ValueForm::Joined},
+    {"qwindowgeometry", ValueForm::Following},
+    {"qwindowicon", ValueForm::Following},
+    {"qwindowtitle", ValueForm::Following},
+    {"reverse", ValueForm::None},
+    {"session", ValueForm::Following},
+    {"style", ValueForm::Following},
+    {"stylesheet", ValueForm::Following},
+    {"widgetcount", ValueForm::None},
+    {"display", ValueForm::Following},
+    {"geometry", ValueForm::Following},
+    {"name", ValueForm::Following},
+    {"visual", ValueForm::Following},
 };
 
-constexpr char Forms[] = "A VALUE is decimal (31, -1), hexadecimal (0x1F, 1Fh) or binary "
-                         "(0b11111), at most 32 bits; tavrin --help tells more.";
+constexpr char ValueForms[] = "A VALUE is decimal (31, -1), hexadecimal (0x1F, 1Fh) or binary "
+                              "(0b11111), at most 32 bits; tavrin --help tells more.";
 
 constexpr char Help[] = R"(Usage: tavrin [options] [VALUE]
        tavrin --print VALUE...
@@ -47,6 +56,9 @@ Arguments:
 
 Qt's own options (-platform, -style, -display, -session, ...) work as in
 every Qt program.
+
+Exit status: 0 when done, 1 when no display can be reached or standard
+output cannot be written, 2 for a mistake on the command line.
 )";
 
 // The option an argument names, without its one or two dashes and "=value";
@@ -59,7 +71,36 @@ std::string_view OptionName(std::string_view argument) {
     return argument.substr(0, argument.find('='));
 }
 
-// At most 80 characters of an argument, control characters escaped.
+const QtOption* FindQtOption(std::string_view name) {
+    const auto option = std::find_if(std::begin(QtOptions), std::end(QtOptions),
+                                     [&](const QtOption& o) { return o.name == name; });
+    return option == std::end(QtOptions) ? nullptr : option;
+}
+
+value::Text Wide(std::string_view argument) {
+    value::Text text;
+    for (const char c : argument)
+        text += static_cast<char16_t>(static_cast<unsigned char>(c));
+    return text;
+}
+
+std::string Narrow(const value::Text& text) {
+    return {text.begin(), text.end()};
+}
+
+CommandLine Mistake(const std::string& what) {
+    return {2, {}, "tavrin: " + what + " " + ValueForms, {}};
+}
+
+std::string Joined(const std::vector<std::string>& words, std::string_view separator) {
+    std::string out;
+    for (const std::string& word : words)
+        out += (out.empty() ? "" : std::string(separator)) + word;
+    return out;
+}
+
+} // namespace
+
 std::string Quoted(std::string_view argument) {
     std::string out;
     int characters = 0;
@@ -78,68 +119,45 @@ std::string Quoted(std::string_view argument) {
     return "'" + out + "'";
 }
 
-value::Text Wide(std::string_view argument) {
-    value::Text text;
-    for (const char c : argument)
-        text += static_cast<char16_t>(static_cast<unsigned char>(c));
-    return text;
-}
-
-std::string Narrow(const value::Text& text) {
-    return {text.begin(), text.end()};
-}
-
-CommandLine Mistake(const std::string& what) {
-    return {2, {}, "tavrin: " + what + " " + Forms, {}};
-}
-
-} // namespace
-
-namespace {
-
-// The arguments parted: Qt's options with their values ("" for none), up to a
-// "--", and the others.
-struct PartedArguments {
-    std::vector<std::pair<std::string_view, std::string>> qt;
-    std::vector<std::string> ours;
-};
-
-PartedArguments Part(const std::vector<std::string>& arguments) {
-    PartedArguments parted;
+SplitArguments SplitQtOptions(const std::vector<std::string>& arguments) {
+    SplitArguments split;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const std::string_view name = i ? OptionName(argument) : std::string_view();
-        const auto option = std::find_if(std::begin(QtOptions), std::end(QtOptions),
-                                         [&](const QtOption& o) { return o.name == name; });
+        const QtOption* option = i ? FindQtOption(OptionName(argument)) : nullptr;
         const auto equals = argument.find('=');
-        if (argument == "--") {
-            parted.ours.insert(parted.ours.end(), arguments.begin() + std::ptrdiff_t(i),
-                               arguments.end());
+        if (i == 0) {
+            split.qt.push_back(argument);
+            split.own.push_back(argument);
+        } else if (argument == "--") {
+            split.own.insert(split.own.end(), arguments.begin() + std::ptrdiff_t(i),
+                             arguments.end());
             break;
+        } else if (!option) {
+            split.own.push_back(argument);
+        } else if (option->value == ValueForm::Joined) {
+            split.qt.push_back("-" + argument.substr(argument.find_first_not_of('-')));
+        } else {
+            split.qt.push_back("-" + std::string(option->name));
+            if (option->value == ValueForm::None)
+                continue;
+            if (equals != std::string::npos)
+                split.qt.push_back(argument.substr(equals + 1));
+            else if (i + 1 < arguments.size())
+                split.qt.push_back(arguments[++i]);
         }
-        if (option == std::end(QtOptions))
-            parted.ours.push_back(argument);
-        else if (equals != std::string::npos)
-            parted.qt.emplace_back(option->name, argument.substr(equals + 1));
-        else if (option->takesValue && i + 1 < arguments.size())
-            parted.qt.emplace_back(option->name, arguments[++i]);
-        else
-            parted.qt.emplace_back(option->name, std::string());
     }
-    return parted;
+    return split;
 }
 
-} // namespace
-
-std::vector<std::string> WithoutQtOptions(const std::vector<std::string>& arguments) {
-    return Part(arguments).ours;
-}
-
-std::string QtOptionValue(const std::vector<std::string>& arguments, std::string_view name) {
+std::string SplitArguments::QtOptionValue(std::string_view name) const {
     std::string value;
-    for (const auto& [option, given] : Part(arguments).qt) {
-        if (option == name)
-            value = given;
+    for (std::size_t i = 1; i < qt.size(); ++i) {
+        const QtOption* option = FindQtOption(OptionName(qt[i]));
+        if (!option || option->value != ValueForm::Following || i + 1 == qt.size())
+            continue;
+        if (option->name == name)
+            value = qt[i + 1];
+        ++i;
     }
     return value;
 }
@@ -188,4 +206,31 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (shown.size() > 1)
         return Mistake("One VALUE at most, not also " + Quoted(values[1]) + ".");
     return {-1, {}, {}, shown.empty() ? value::Text() : shown[0]};
+}
+
+// A platform named wrongly is what the user must hear of first; otherwise each
+// platform tried with the display it tried, and Xvfb's advice where it helps.
+std::string CannotStart(const StartFailure& failure) {
+    std::vector<std::string> tried;
+    bool x11 = false;
+    for (const std::string& platform : failure.tried) {
+        const std::string name = platform.substr(0, platform.find(':'));
+        if (std::find(failure.available.begin(), failure.available.end(), name) ==
+            failure.available.end())
+            return "tavrin: there is no platform " + Quoted(name) + "; the platforms here are " +
+                   Joined(failure.available, ", ") + ".";
+        x11 = x11 || name == "xcb";
+        const bool wayland = name.starts_with("wayland");
+        const std::string& display = wayland ? failure.waylandDisplay : failure.xDisplay;
+        tried.push_back("platform " + name +
+                        (wayland && display.empty()    ? ", display 'wayland-0'"
+                         : wayland || !display.empty() ? ", display " + Quoted(display)
+                         : name == "xcb"               ? ", DISPLAY not set"
+                                                       : ""));
+    }
+    return "tavrin: cannot reach the display (" + Joined(tried, "; ") + ")" +
+           (x11 ? "; run it on a desktop, or under Xvfb (Debian's xvfb): xvfb-run -a " +
+                      Quoted(failure.program)
+                : "") +
+           ".";
 }

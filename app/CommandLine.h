@@ -19,12 +19,34 @@ struct CommandLine {
     value::Text startValue;
 };
 
-// The arguments without the options Qt reads from argv itself (those of
-// QGuiApplication, QApplication and the xcb platform, with one or two dashes
-// and their values), up to a "--".
-std::vector<std::string> WithoutQtOptions(const std::vector<std::string>& arguments);
-// The value of the last such option of that name ("display"), or "".
-std::string QtOptionValue(const std::vector<std::string>& arguments, std::string_view name);
+// The arguments in two lists, the program's name first in each, up to a "--":
+// the options Qt reads from argv itself (those of QGuiApplication,
+// QApplication and the xcb platform, with one or two dashes, the value
+// following or joined by "="), each as Qt reads it ("-display", ":1"); and
+// Tavrin's own arguments.
+struct SplitArguments {
+    std::vector<std::string> qt;
+    std::vector<std::string> own;
+    // The value given last to Qt's option of that name ("display"), or "".
+    std::string QtOptionValue(std::string_view name) const;
+};
+SplitArguments SplitQtOptions(const std::vector<std::string>& arguments);
 // Reads Tavrin's own arguments, the program's name first: long options only
 // ("-help" is "--help"), and "-" followed by a digit is a VALUE.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Where no platform could start: the platforms tried, in Qt's order, each
+// possibly with options after a ":"; those Qt has here; the X and Wayland
+// displays named by option or environment ("" for none); and the program's
+// name as started. One line, without its line end.
+struct StartFailure {
+    std::vector<std::string> tried;
+    std::vector<std::string> available;
+    std::string xDisplay;
+    std::string waylandDisplay;
+    std::string program;
+};
+std::string CannotStart(const StartFailure& failure);
+// An argument as one line says it: at most 80 characters, control characters
+// escaped, in single quotes.
+std::string Quoted(std::string_view argument);

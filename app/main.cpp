@@ -3,50 +3,86 @@
 #include "Form1.h"
 
 #include <QApplication>
-#include <QRegularExpression>
+#include <QDir>
+#include <QJsonArray>
+#include <QLibraryInfo>
+#include <QPluginLoader>
 #include <QTimer>
 
 #include <malloc.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 namespace {
 
+// What goes to standard output must all arrive: a full disk or a closed
+// output is a failure, said in one line on standard error.
+bool WriteOut(const std::string& output) {
+    bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size() &&
+                   std::fflush(stdout) == 0;
+    int error = errno;
+    if (std::fclose(stdout) != 0 && written)
+        written = false, error = errno;
+    if (!written)
+        std::fprintf(stderr, "tavrin: cannot write to standard output: %s\n", std::strerror(error));
+    return written;
+}
+
+SplitArguments arguments;
+
+// The platforms Qt tries, in its order: as asked for, or by itself the
+// Wayland one first in a Wayland session.
+std::vector<std::string> PlatformsTried() {
+    std::string asked = arguments.QtOptionValue("platform");
+    if (asked.empty())
+        asked = qEnvironmentVariable("QT_QPA_PLATFORM").toStdString();
+    if (asked.empty()) {
+        const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+                             qgetenv("XDG_SESSION_TYPE") == "wayland";
+        asked = wayland ? "wayland;xcb" : "xcb";
+    }
+    std::vector<std::string> tried;
+    for (const QString& platform : QString::fromStdString(asked).split(u';', Qt::SkipEmptyParts))
+        tried.push_back(platform.toStdString());
+    return tried;
+}
+
+// The platforms of Qt's plugin folder, by the keys their plugins declare.
+std::vector<std::string> PlatformsHere() {
+    const QDir folder(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    std::vector<std::string> keys;
+    for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
+        const QPluginLoader plugin(folder.filePath(file));
+        for (const auto key :
+             plugin.metaData().value(QStringLiteral("MetaData"))[QStringLiteral("Keys")].toArray())
+            keys.push_back(key.toString().toStdString());
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
 // Qt's messages while the application object is built wait here: when Qt
 // cannot reach the window system it ends with a fatal message, and an abort,
 // after several lines about plugins. One line says more.
 std::vector<std::pair<QtMsgType, QString>> heldMessages;
-QString displayOption; // given with -display
-
-QString DisplayTried(const QString& platform) {
-    if (platform.startsWith(QLatin1String("wayland"))) {
-        const QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
-        return display.isEmpty() ? QStringLiteral("\"wayland-0\"") : '"' + display + '"';
-    }
-    const QString display =
-        displayOption.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayOption;
-    return display.isEmpty() ? QStringLiteral("no DISPLAY set") : '"' + display + '"';
-}
 
 void HoldWhileStarting(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type != QtFatalMsg) {
         heldMessages.emplace_back(type, message);
         return;
     }
-    // The platform Qt tried last, as its own message names it.
-    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
-    static const QRegularExpression plugin(QStringLiteral("platform plugin \"([^\"]+)\""));
-    for (const auto& held : heldMessages) {
-        if (const auto match = plugin.match(held.second); match.hasMatch())
-            platform = match.captured(1);
-    }
-    std::fprintf(stderr,
-                 "tavrin: cannot reach the display (platform %s, display %s); run it on a "
-                 "desktop, or under Xvfb: xvfb-run -a tavrin\n",
-                 qPrintable(platform), qPrintable(DisplayTried(platform)));
+    std::string xDisplay = arguments.QtOptionValue("display");
+    if (xDisplay.empty())
+        xDisplay = qEnvironmentVariable("DISPLAY").toStdString();
+    const std::string line =
+        CannotStart({PlatformsTried(), PlatformsHere(), xDisplay,
+                     qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(), arguments.qt[0]});
+    std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -66,19 +102,25 @@ void ReleaseHeldMessages() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> arguments(argv, argv + argc);
-    const CommandLine commandLine = ParseCommandLine(WithoutQtOptions(arguments));
-    std::fputs(commandLine.output.c_str(), stdout);
+    arguments = SplitQtOptions({argv, argv + argc});
+    const CommandLine commandLine = ParseCommandLine(arguments.own);
     if (!commandLine.error.empty())
         std::fprintf(stderr, "%s\n", commandLine.error.c_str());
-    if (commandLine.exitStatus >= 0)
-        return commandLine.exitStatus;
-    displayOption = QString::fromLocal8Bit(QtOptionValue(arguments, "display"));
+    if (commandLine.exitStatus >= 0) {
+        const bool written = commandLine.output.empty() || WriteOut(commandLine.output);
+        return written ? commandLine.exitStatus : 1;
+    }
+    // Qt reads its own options, each in the form it knows.
+    std::vector<char*> qtArgv;
+    for (std::string& argument : arguments.qt)
+        qtArgv.push_back(argument.data());
+    int qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
     // The program stays open all day: its few threads share one malloc arena,
     // and what start-up freed goes back to the system once the window is up.
     mallopt(M_ARENA_MAX, 1);
     qInstallMessageHandler(HoldWhileStarting);
-    QApplication app(argc, argv); // Qt reads its own options from argv
+    QApplication app(qtArgc, qtArgv.data());
     ReleaseHeldMessages();
     // The window is drawn by position, bit 31 on the left and "<<" as it
     // reads: -reverse, which would mirror its texts, changes nothing.

@@ -47,8 +47,23 @@ expect 2 "" 1 $'4\n2'
 expect 2 "" 1 "$(head -c 100000 /dev/zero | tr '\0' 7)"
 ((${#errors} < 250)) || fail "a long argument is quoted whole: ${#errors} characters"
 
-# No display, and a display no server answers: one line, status 1, no core.
+# An output that cannot take it all: one line, status 1.
+for arguments in "--print 1" --help --version; do
+    for redirect in ">/dev/full" ">&-"; do
+        errors=$(eval '"$program" $arguments '"$redirect" 2>&1)
+        status=$?
+        [[ $status == 1 && $errors == "tavrin: cannot write to standard output: "* &&
+            $(grep -c '' <<<"$errors") == 1 ]] || fail "$arguments $redirect: $status, $errors"
+    done
+done
+
+# No display, a platform that is none, a display no server answers, and one
+# whose name holds control characters: one line, status 1, no core.
 expect 1 "" 1 0x1F
+expect 1 "" 1 -platform wayand
+[[ $errors == *"'wayand'"*xcb* ]] || fail "-platform wayand: $errors"
+errors=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$'\e[31m:9\n' "$program" 2>&1)
+[[ $(grep -c '' <<<"$errors") == 1 && $errors != *$'\e'* ]] || fail "DISPLAY escaped: $errors"
 display=99
 while [[ -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
 errors=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:$display "$program" 0x1F 2>&1)

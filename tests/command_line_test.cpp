@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Qt's own options are set aside before Tavrin reads its arguments.
+// Qt's own options are split from Tavrin's before the command line is read,
+// and what is said when no platform can start.
 #include "CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -10,31 +11,82 @@
 
 namespace {
 
-// The arguments left to Tavrin, the program's name first, joined by spaces.
-std::string Left(const std::string& arguments) {
-    std::istringstream words("tavrin " + arguments);
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream words(line);
     std::vector<std::string> all;
     for (std::string word; words >> word;)
         all.push_back(word);
+    return all;
+}
+
+// The words after the program's name, joined by spaces.
+std::string Joined(const std::vector<std::string>& words) {
     std::string out;
-    for (const std::string& word : WithoutQtOptions(all))
-        out += (out.empty() ? "" : " ") + word;
+    for (std::size_t i = 1; i < words.size(); ++i)
+        out += (i > 1 ? " " : "") + words[i];
     return out;
 }
 
 } // namespace
 
-TEST(CommandLine, QtOptionsSetAside) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"-platform offscreen 0x1F", "tavrin 0x1F"},
-        {"--platform offscreen -style=Fusion --version", "tavrin --version"},
-        {"-style Fusion -reverse -widgetcount 31", "tavrin 31"},
-        {"-session abc -display :1 -geometry 1x1 -name n -visual 1 31", "tavrin 31"},
-        {"-qwindowgeometry 1x1 -qwindowtitle t -qwindowicon i -platformtheme x 31", "tavrin 31"},
-        {"-platformpluginpath p -plugin q -stylesheet s -qmljsdebugger=port:1 31", "tavrin 31"},
-        {"-1 -p --print -platforms", "tavrin -1 -p --print -platforms"},
-        {"31 -- -platform x", "tavrin 31 -- -platform x"},
+// What Qt reads, and what is left for Tavrin.
+TEST(CommandLine, SplitQtOptions) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"-platform offscreen 0x1F", "-platform offscreen", "0x1F"},
+        {"--display=:1 31", "-display :1", "31"},
+        {"-qwindowgeometry=1x1+2+3 --qwindowtitle=t", "-qwindowgeometry 1x1+2+3 -qwindowtitle t",
+         ""},
+        {"-style=Fusion -platform=xcb:x=1 31", "-style Fusion -platform xcb:x=1", "31"},
+        {"-qmljsdebugger=port:1 --reverse 31", "-qmljsdebugger=port:1 -reverse", "31"},
+        {"-widgetcount -reverse=1 31", "-widgetcount -reverse", "31"},
+        {"-name -display 31", "-name -display", "31"},
+        {"-1 -p --print -platforms", "", "-1 -p --print -platforms"},
+        {"31 -- -platform x", "", "31 -- -platform x"},
+        {"31 -platform", "-platform", "31"},
     };
-    for (const auto& [arguments, left] : rows)
-        EXPECT_EQ(Left(arguments), left) << arguments;
+    for (const auto& [arguments, qt, own] : rows) {
+        const SplitArguments split = SplitQtOptions(Words("tavrin " + std::string(arguments)));
+        const auto seen =
+            std::tuple(split.qt[0], Joined(split.qt), split.own[0], Joined(split.own));
+        EXPECT_EQ(seen, std::tuple("tavrin", qt, "tavrin", own)) << arguments;
+    }
+}
+
+TEST(CommandLine, QtOptionValue) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"-display :1 --display=:2", "display", ":2"},
+        {"-name -display", "display", ""},
+        {"-display", "display", ""},
+        {"-platform wayland -display :1", "platform", "wayland"},
+    };
+    for (const auto& [arguments, name, value] : rows)
+        EXPECT_EQ(SplitQtOptions(Words("tavrin " + std::string(arguments))).QtOptionValue(name),
+                  value)
+            << arguments;
+}
+
+// The one line said when no platform starts.
+TEST(CommandLine, CannotStart) {
+    const std::vector<std::string> here = {"offscreen", "wayland", "xcb"};
+    const std::tuple<StartFailure, std::string> rows[] = {
+        {{{"wayand"}, here, ":1", "", "tavrin"},
+         "tavrin: there is no platform 'wayand'; the platforms here are offscreen, wayland, xcb."},
+        {{{"xcb"}, here, "", "", "build/app/tavrin"},
+         "tavrin: cannot reach the display (platform xcb, DISPLAY not set); run it on a desktop, "
+         "or under Xvfb (Debian's xvfb): xvfb-run -a 'build/app/tavrin'."},
+        {{{"wayland", "xcb:x=1"}, here, "\x1b[31m:9\n", "w-1", "t"},
+         "tavrin: cannot reach the display (platform wayland, display 'w-1'; platform xcb, "
+         "display '\\x1B[31m:9\\n'); run it on a desktop, or under Xvfb (Debian's xvfb): "
+         "xvfb-run -a 't'."},
+        {{{"wayland"}, here, ":1", "", "t"},
+         "tavrin: cannot reach the display (platform wayland, display 'wayland-0')."},
+        {{{"offscreen"}, here, "", "", "t"},
+         "tavrin: cannot reach the display (platform offscreen)."},
+        {{{std::string(300, 'x')}, here, "", "", "t"},
+         "tavrin: there is no platform '" + std::string(80, 'x') +
+             "...'; the platforms here are "
+             "offscreen, wayland, xcb."},
+    };
+    for (const auto& [failure, line] : rows)
+        EXPECT_EQ(CannotStart(failure), line);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the real program on a real X server (Xvfb) and waits for its window,
-# which asks the window manager for no maximize (its Motif hints' functions).
+# Starts the real program on a real X server (Xvfb), named by Qt's option in
+# its joined form, and waits for its window, which asks the window manager for
+# no maximize (its Motif hints' functions).
 # Usage: window_starts.sh PROGRAM TITLE
 set -u
 program=$1 title=$2
@@ -8,7 +9,7 @@ program=$1 title=$2
 # that is just closing): wait until it answers.
 exec xvfb-run -a -n 100 bash -c '
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    "$0" & pid=$!
+    env -u DISPLAY "$0" --display="$DISPLAY" & pid=$!
     for _ in $(seq 100); do
         read -r window _ < <(xwininfo -root -tree | grep -F "\"$1\"")
         if [[ -n ${window:-} ]]; then
