@@ -17,6 +17,17 @@ class WindowButton : public QAccessibleWidget {
   public:
     explicit WindowButton(QWidget* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
+    // A caption written under a name of the button's own (a bit's, the
+    // toggle's) changes no name: a reader is told only of a name it does not
+    // know yet, and it knows every name it has read.
+    bool NameChanged() const { return QAccessibleWidget::text(QAccessible::Name) != knownName; }
+    QString text(QAccessible::Text kind) const override {
+        const QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name)
+            knownName = text;
+        return text;
+    }
+
     QAccessible::Role role() const override {
         return IsBit() ? QAccessible::CheckBox : QAccessible::Button;
     }
@@ -40,6 +51,7 @@ class WindowButton : public QAccessibleWidget {
     }
 
   private:
+    mutable QString knownName;
     QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
     bool IsBit() const { return Button()->group() != nullptr; }
 };
@@ -57,7 +69,7 @@ QAccessibleInterface* WindowFactory(const QString& className, QObject* object) {
 
 // A screen reader hears of a box's text only what a user could notice: the
 // boxes' texts are written whole, also when they stay the same, and the
-// hidden size boxes follow every value.
+// hidden size boxes follow every value. A button's name, only when it changes.
 bool Noticeable(QAccessibleEvent* event) {
     const auto* widget = qobject_cast<QWidget*>(event->object());
     const bool shown = !widget || widget->isVisible();
@@ -69,6 +81,10 @@ bool Noticeable(QAccessibleEvent* event) {
     case QAccessible::TextInserted:
     case QAccessible::TextRemoved:
         return shown;
+    case QAccessible::NameChanged: {
+        auto* button = dynamic_cast<WindowButton*>(event->accessibleInterface());
+        return !button || button->NameChanged();
+    }
     default:
         return true;
     }
