@@ -23,8 +23,6 @@ void Form1::ApplyBitLook(std::int16_t index, bool set) {
     AnnounceBitChange(button);
 }
 
-// The last character drives button 0; only "1" sets a button, and buttons
-// beyond the text's length are cleared.
 void Form1::SetcmdBitStatus(Text InBinStr) {
     const Text B = GetFormatBinStr(InBinStr);
     const auto L = B.size();
@@ -52,9 +50,10 @@ void Form1::BitButton_Click(std::int16_t index) {
         ApplyBitLook(index, true);
     }
 
-    SetText(TxtBoxDec, DecimalDigits(HexValue2DoubleVal(v)));
-    SetText(LableBin, HexValue2BinStr(v));
-    SetText(TxtBoxHex, u"0x" + HexVal2HexStr(v));
+    const Views views = ViewsOf(v);
+    SetText(TxtBoxDec, views.dec);
+    SetText(LableBin, views.bin);
+    SetText(TxtBoxHex, views.hex);
     SetKB_MB_GB(Trim(TextOf(TxtBoxDec)));
     // The click has written all five boxes: recorded now, a text the refresh
     // cycle refuses in one of them gets the click's value back, not the one
@@ -63,7 +62,8 @@ void Form1::BitButton_Click(std::int16_t index) {
 }
 
 void Form1::SetRegisterViews(std::int32_t p) {
-    SetText(TxtBoxHex, u"0x" + HexVal2HexStr(p));
-    SetText(LableBin, HexValue2BinStr(p));
+    const Views views = ViewsOf(p);
+    SetText(TxtBoxHex, views.hex);
+    SetText(LableBin, views.bin);
     SetcmdBitStatus(GetFormatBinStr(TextOf(LableBin)));
 }

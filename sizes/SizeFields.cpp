@@ -9,7 +9,7 @@ using namespace value;
 void Form1::SetKB_MB_GB(const Text& InDecStr) {
     for (const EntryBox& box : EntryBoxes) {
         if (box.InSizePanel())
-            WriteSize(box, SizeFieldText(DecStr2DoubleValue(InDecStr) / box.rules.unit));
+            WriteSize(box, SizeText(InDecStr, box.rules));
     }
 }
 

@@ -29,7 +29,8 @@ KeyOutcome FilterKey(const EntryRules& rules, const EditState& box, std::int16_t
     const Text t = Trim(box.text);
     KeyOutcome outcome{KeyAscii, KeyAscii == keys::Escape && t != u"0", KeyAscii == keys::Enter};
     // The prefix is typed again after Esc has left "0".
-    if (rules.IsHexadecimal() && (KeyAscii == u'x' || KeyAscii == u'X') && t == u"0")
+    if (rules.IsHexadecimal() && t == u"0" &&
+        HexPrefixLength(t + static_cast<char16_t>(KeyAscii)) == 2)
         return outcome;
     if (KeyAscii == keys::Backspace)
         return outcome;
@@ -62,12 +63,7 @@ bool IsOutOfRange(const Text& trimmed, double limit) {
 }
 
 bool IsHexEntry(const Text& trimmed) {
-    std::size_t i = 0;
-    if (i < trimmed.size() && trimmed[i] == u'0')
-        ++i;
-    if (i < trimmed.size() && (trimmed[i] == u'x' || trimmed[i] == u'X'))
-        ++i;
-    const Text digits = trimmed.substr(i);
+    const Text digits = trimmed.substr(HexPrefixLength(trimmed));
     for (char16_t c : digits) {
         if (detail::HexDigitValue(c) < 0)
             return false;

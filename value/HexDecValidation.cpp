@@ -29,7 +29,7 @@ Text IsHexStr(Text InputStr) {
         if (IsHexChar(Text(1, c)) == False)
             return {};
     }
-    return prefixed ? u"0x" + s : s;
+    return prefixed ? WithHexPrefix(s) : s;
 }
 
 Text RemoveHead0(Text InputStr) {

@@ -89,8 +89,18 @@ int SignificantLength(const Text& InputStr) {
     return first == Text::npos ? 0 : static_cast<int>(InputStr.size() - first);
 }
 
+std::size_t HexPrefixLength(const Text& InputStr) {
+    const std::size_t zero = InputStr.starts_with(u'0') ? 1 : 0;
+    const bool x = InputStr.size() > zero && (InputStr[zero] == u'x' || InputStr[zero] == u'X');
+    return x ? zero + 1 : 0;
+}
+
 bool HasHexPrefix(const Text& InputStr) {
-    return InputStr.size() > 2 && (InputStr.starts_with(u"0x") || InputStr.starts_with(u"0X"));
+    return InputStr.size() > 2 && HexPrefixLength(InputStr) == 2;
+}
+
+Text WithHexPrefix(const Text& digits) {
+    return u"0x" + digits;
 }
 
 Text WithoutHexPrefix(const Text& InputStr) {

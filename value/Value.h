@@ -15,7 +15,6 @@ namespace value {
 
 // Texts are strings of 16-bit code units; positions count code units.
 using Text = std::u16string;
-// A Boolean is -1 for true and 0 for false.
 using Boolean = std::int16_t;
 inline constexpr Boolean True = -1;
 inline constexpr Boolean False = 0;
@@ -45,10 +44,16 @@ Text TrimLine(const Text& InputStr);
 double LeadingNumber(const Text& InputStr);
 // Characters from the first one that is not "0" to the end.
 int SignificantLength(const Text& InputStr);
-// Whether a text begins with the prefix "0x" or "0X" and something follows
-// it; the text after such a prefix, or the whole text.
+// The hexadecimal prefix, read in one place: the length of the prefix a text
+// begins with, 2 for "0x" or "0X" (also with nothing after it), 1 for an "x"
+// or "X" whose "0" was deleted, else 0.
+std::size_t HexPrefixLength(const Text& InputStr);
+// Whether a text begins with "0x" or "0X" and something follows it; the text
+// after such a prefix, or the whole text.
 bool HasHexPrefix(const Text& InputStr);
 Text WithoutHexPrefix(const Text& InputStr);
+// Digits with the prefix "0x", the one place that writes it.
+Text WithHexPrefix(const Text& digits);
 // x rounded to 15 significant digits, without trailing fraction zeros, no
 // digit before the point below 1 (".5"), always plain, never with an
 // exponent. The sign space of non-negative numbers is left out.
@@ -89,6 +94,10 @@ Boolean BitIsSet(std::int32_t lNumber, std::int16_t iBit);
 // --- Hex and binary text formatting ---
 
 Text HexVal2HexStr(std::int32_t Hex);
+// The hexadecimal text as the system writes it: "0x1F".
+inline Text HexText(std::int32_t pattern) {
+    return WithHexPrefix(HexVal2HexStr(pattern));
+}
 Text HexValue2BinStr(std::int32_t Hex);
 Text HexStr2BinStr(Text Hex);
 Text GetFormatBinStr(Text InBinStr);
@@ -150,9 +159,9 @@ KeyOutcome FilterKey(const EntryRules& rules, const EditState& box, std::int16_t
 // to "9" (its reading would be ambiguous), when its number is limit or more,
 // or when it is too long to measure.
 bool IsOutOfRange(const Text& trimmed, double limit);
-// The shape typing and a validated paste give the hexadecimal box: an
-// optional "0", an optional "x" or "X", then hexadecimal digits of which at
-// most 8 are significant.
+// The shape typing and a validated paste give the hexadecimal box: a
+// prefix, even an unfinished one, then hexadecimal digits of which at most 8
+// are significant.
 bool IsHexEntry(const Text& trimmed);
 // Whether a key release takes a box's trimmed text as the value.
 bool IsEntry(const EntryRules& rules, const Text& trimmed);
@@ -171,9 +180,21 @@ std::optional<ArgumentValue> ReadValueText(const Text& argument);
 // Such a value as its box shows it: "0x" and capital hexadecimal digits, or
 // decimal digits; "" for none.
 Text ValueArgument(const Text& argument);
-// Every view of a value, a line each, as the window shows them once the
-// value is typed into the decimal box: "hex  0x1F", "dec  31", "bin  1 1111",
-// "bits 4 3 2 1 0" (or "bits none"), "KB   0.0302", "MB   0", "GB   0".
+// A size box's text for the value a decimal text holds, as the size boxes
+// are filled when the value was set elsewhere.
+Text SizeText(const Text& decimalDigits, const EntryRules& size);
+// Every view of a value, as the window shows them once the value is typed
+// into the decimal box.
+struct Views {
+    Text hex;      // "0x1F"
+    Text dec;      // "31"
+    Text bin;      // "1 1111"
+    Text setBits;  // "4 3 2 1 0", highest first; "none"
+    Text sizes[3]; // KB, MB and GB: "0.0302", "0", "0"
+};
+Views ViewsOf(std::int32_t pattern);
+// The views a line each: "hex  0x1F", "dec  31", "bin  1 1111",
+// "bits 4 3 2 1 0", "KB   0.0302", "MB   0", "GB   0".
 Text ViewsText(std::int32_t pattern);
 // Ctrl+C and Ctrl+Insert; Ctrl+V and Shift+Insert. The mask must match
 // exactly: Ctrl+Shift+C is neither.

@@ -3,10 +3,8 @@
 // outside the boxes (the command line), and every view of a value as text.
 #include "TextRules.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 namespace value {
 
@@ -37,7 +35,7 @@ std::optional<Text> WithoutSeparators(const Text& digits, int base) {
 
 // The number the digits spell in the base; none for no digits, another
 // character, or a number beyond 32 bits.
-std::optional<std::uint64_t> Number(const Text& digits, int base) {
+std::optional<std::uint64_t> DigitsValue(const Text& digits, int base) {
     if (digits.empty())
         return std::nullopt;
     std::uint64_t n = 0;
@@ -67,8 +65,8 @@ Text WithoutIntegerSuffix(Text s) {
     return s;
 }
 
-bool HasPrefix(const Text& s, char16_t lower) {
-    return s.size() > 2 && s[0] == u'0' && (s[1] == lower || s[1] == lower - 32);
+bool HasBinaryPrefix(const Text& s) {
+    return s.size() > 2 && s[0] == u'0' && (s[1] == u'b' || s[1] == u'B');
 }
 
 Text DecimalText(std::uint64_t n) {
@@ -89,12 +87,12 @@ std::optional<ArgumentValue> ReadValueText(const Text& argument) {
         base = 16;
     } else {
         s = WithoutIntegerSuffix(s);
-        base = HasPrefix(s, u'x') ? 16 : HasPrefix(s, u'b') ? 2 : 10;
+        base = HasHexPrefix(s) ? 16 : HasBinaryPrefix(s) ? 2 : 10;
         if (base != 10)
             s.erase(0, 2);
     }
     const std::optional<Text> digits = WithoutSeparators(s, base);
-    std::optional<std::uint64_t> n = digits ? Number(*digits, base) : std::nullopt;
+    std::optional<std::uint64_t> n = digits ? DigitsValue(*digits, base) : std::nullopt;
     if (!n || (negative && *n > Beyond32Bits / 2))
         return std::nullopt;
     if (negative) // its 32-bit two's complement
@@ -106,24 +104,37 @@ Text ValueArgument(const Text& argument) {
     const std::optional<ArgumentValue> read = ReadValueText(argument);
     if (!read)
         return {};
-    return read->hexadecimal ? u"0x" + HexVal2HexStr(read->pattern)
+    return read->hexadecimal ? HexText(read->pattern)
                              : DecimalDigits(HexValue2DoubleVal(read->pattern));
 }
 
-Text ViewsText(std::int32_t pattern) {
-    const Text dec = DecimalDigits(HexValue2DoubleVal(pattern));
-    Text bits;
+Text SizeText(const Text& decimalDigits, const EntryRules& size) {
+    return SizeFieldText(DecStr2DoubleValue(decimalDigits) / size.unit);
+}
+
+Views ViewsOf(std::int32_t pattern) {
+    Views views{HexText(pattern),
+                DecimalDigits(HexValue2DoubleVal(pattern)),
+                HexValue2BinStr(pattern),
+                {},
+                {}};
     for (std::int16_t k = 31; k >= 0; --k) {
         if (BitIsSet(pattern, k) == True)
-            bits += u' ' + DecimalText(static_cast<std::uint64_t>(k));
+            views.setBits += (views.setBits.empty() ? u"" : u" ") + DecimalText(std::uint64_t(k));
     }
-    Text out = u"hex  0x" + HexVal2HexStr(pattern) + u"\ndec  " + dec + u"\nbin  " +
-               HexValue2BinStr(pattern) + u"\nbits" + (bits.empty() ? u" none" : bits) + u"\n";
-    const std::array<std::pair<std::u16string_view, EntryRules>, 3> sizes{
-        {{u"KB   ", KBEntry}, {u"MB   ", MBEntry}, {u"GB   ", GBEntry}}};
-    for (const auto& [label, rules] : sizes)
-        out += Text(label) + SizeFieldText(DecStr2DoubleValue(dec) / rules.unit) + u"\n";
-    return out;
+    if (views.setBits.empty())
+        views.setBits = u"none";
+    const EntryRules* sizes[] = {&KBEntry, &MBEntry, &GBEntry};
+    for (std::size_t i = 0; i < 3; ++i)
+        views.sizes[i] = SizeText(views.dec, *sizes[i]);
+    return views;
+}
+
+Text ViewsText(std::int32_t pattern) {
+    const Views views = ViewsOf(pattern);
+    return u"hex  " + views.hex + u"\ndec  " + views.dec + u"\nbin  " + views.bin + u"\nbits " +
+           views.setBits + u"\nKB   " + views.sizes[0] + u"\nMB   " + views.sizes[1] + u"\nGB   " +
+           views.sizes[2] + u"\n";
 }
 
 } // namespace value
