@@ -49,7 +49,7 @@ std::int16_t Modifiers(Qt::KeyboardModifiers modifiers) {
 }
 
 // The desktop's own clipboard and undo chords, which depend on its theme.
-bool IsEditingChord(const QKeyEvent* event) {
+bool IsDesktopEditingChord(const QKeyEvent* event) {
     for (auto chord : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
                        QKeySequence::Undo, QKeySequence::Redo}) {
         if (event->matches(chord))
@@ -79,13 +79,14 @@ Keystrokes::FocusReason ReasonOf(const QFocusEvent* event) {
 EventAdapter::EventAdapter(Form1* form) : QObject(form), form(form), model(form->keystrokes) {
     for (const auto& box : Form1::EntryBoxes)
         form->Control(box)->installEventFilter(this);
-    connect(form->Timer1, &QTimer::timeout, this, [this] { Run(&Form1::Timer1_Timer); });
-    connect(form->cmdOpt, &QPushButton::clicked, this, [this] { Run(&Form1::cmdOpt_Click); });
+    connect(form->Timer1, &QTimer::timeout, this, [this] { RunHandler(&Form1::Timer1_Timer); });
+    connect(form->cmdOpt, &QPushButton::clicked, this,
+            [this] { RunHandler(&Form1::cmdOpt_Click); });
     connect(form->BitButton, &QButtonGroup::idClicked, this,
-            [this](int id) { Run(model.BitClicked(static_cast<std::int16_t>(id), BoxTexts())); });
+            [this](int id) { BitClicked(static_cast<std::int16_t>(id)); });
 }
 
-template <typename Function> void EventAdapter::Run(Function handler) {
+template <typename Function> void EventAdapter::RunHandler(Function handler) {
     try {
         std::invoke(handler, form);
     } catch (const value::ArithmeticError& error) {
@@ -93,41 +94,42 @@ template <typename Function> void EventAdapter::Run(Function handler) {
     }
 }
 
+void EventAdapter::BitClicked(std::int16_t index) {
+    RunAnswer(model.BeforeBitClick(BoxTexts()));
+    RunHandler([index](Form1* f) { f->BitButton_Click(index); });
+    RunAnswer(model.AfterBitClick());
+}
+
 // A KeyPress's character, as the handler leaves it, is inserted when it is
-// printable, over the selection as typing does.
-bool EventAdapter::Run(const Keystrokes::Answer& answer, const std::function<void()>& beforeKeyUp) {
-    bool kept = false;
+// printable, over the selection as typing does; one it cancels keeps the box
+// from applying the key itself.
+bool EventAdapter::RunAnswer(const Keystrokes::Answer& answer,
+                             const std::function<void()>& beforeKeyUp) {
+    bool cancelled = false;
     for (const Keystrokes::Call& call : answer.calls) {
-        if (call.handler == Handler::Click) {
-            Run([index = call.code](Form1* f) { f->BitButton_Click(index); });
-            continue;
-        }
         const auto& box = Form1::EntryBoxes[static_cast<std::size_t>(call.box)];
         std::int16_t code = call.code, mask = call.mask;
         switch (call.handler) {
         case Handler::GotFocus:
-            Run(box.GotFocus);
+            RunHandler(box.GotFocus);
             break;
         case Handler::LostFocus:
-            Run(box.LostFocus);
+            RunHandler(box.LostFocus);
             break;
         case Handler::KeyPress:
-            Run([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
-            kept = code == call.code;
+            RunHandler([&](Form1* f) { std::invoke(box.KeyPress, f, code); });
+            cancelled = cancelled || code == 0;
             if (code >= 0x20)
                 form->Control(box)->insert(QString(QChar(static_cast<char16_t>(code))));
             break;
         case Handler::KeyUp:
             if (beforeKeyUp)
                 beforeKeyUp();
-            Run([&](Form1* f) { std::invoke(box.KeyUp, f, code, mask); });
-            break;
-        case Handler::Click:
+            RunHandler([&](Form1* f) { std::invoke(box.KeyUp, f, code, mask); });
             break;
         }
     }
-    using Applies = Keystrokes::BoxApplies;
-    return answer.boxApplies == Applies::No || (answer.boxApplies == Applies::IfKept && !kept);
+    return !answer.boxApplies || cancelled;
 }
 
 bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
@@ -138,17 +140,18 @@ bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
         const auto box = static_cast<Keystrokes::Box>(&row - Form1::EntryBoxes.data());
         switch (event->type()) {
         case QEvent::KeyPress:
-            return Run(model.Pressed(PressOf(box, static_cast<QKeyEvent*>(event))));
+            return RunAnswer(model.Pressed(PressOf(box, static_cast<QKeyEvent*>(event))));
         case QEvent::KeyRelease: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            return Run(model.Released({box, KeyOf(key), VirtualKey(key), key->isAutoRepeat()}));
+            return RunAnswer(
+                model.Released({box, KeyOf(key), VirtualKey(key), key->isAutoRepeat()}));
         }
         case QEvent::InputMethod:
             return InputMethod(box, static_cast<QInputMethodEvent*>(event));
         case QEvent::FocusIn:
-            return Run(model.FocusIn(box));
+            return RunAnswer(model.FocusIn(box));
         case QEvent::FocusOut:
-            return Run(
+            return RunAnswer(
                 model.FocusOut(box, ReasonOf(static_cast<QFocusEvent*>(event)), TextOf(control)));
         default:
             return false;
@@ -165,7 +168,7 @@ Keystrokes::Press EventAdapter::PressOf(Keystrokes::Box box, const QKeyEvent* ev
             .text = event->text().toStdU16String(),
             .modifiers = Modifiers(event->modifiers()),
             .autoRepeat = event->isAutoRepeat(),
-            .editingChord = IsEditingChord(event),
+            .desktopEditingChord = IsDesktopEditingChord(event),
             .boxText = TextOf(form->Control(row))};
 }
 
@@ -173,7 +176,7 @@ Keystrokes::Press EventAdapter::PressOf(Keystrokes::Box box, const QKeyEvent* ev
 // KeyUp takes the committed text up.
 bool EventAdapter::InputMethod(Keystrokes::Box box, QInputMethodEvent* event) {
     QLineEdit* control = form->Control(Form1::EntryBoxes[static_cast<std::size_t>(box)]);
-    return Run(model.Committed(box, event->commitString().toStdU16String()), [&] {
+    return RunAnswer(model.Committed(box, event->commitString().toStdU16String()), [&] {
         QInputMethodEvent composing(event->preeditString(), event->attributes());
         QCoreApplication::sendEvent(control, &composing);
     });

@@ -28,10 +28,12 @@ class EventAdapter : public QObject {
   private:
     // Runs one handler. An arithmetic error ends that handler, leaves the
     // views as they stand and is reported in one line; the program goes on.
-    template <typename Function> void Run(Function handler);
-    // Runs the calls of an answer; beforeKeyUp, if any, just before a KeyUp.
-    // Returns true when the box must not see the event itself.
-    bool Run(const Keystrokes::Answer& answer, const std::function<void()>& beforeKeyUp = {});
+    template <typename Function> void RunHandler(Function handler);
+    // Runs the calls of the keystroke model's answer; beforeKeyUp, if any,
+    // just before a KeyUp. Returns true when the box must not see the event
+    // itself.
+    bool RunAnswer(const Keystrokes::Answer& answer, const std::function<void()>& beforeKeyUp = {});
+    void BitClicked(std::int16_t index);
 
     Keystrokes::Press PressOf(Keystrokes::Box box, const QKeyEvent* event) const;
     bool InputMethod(Keystrokes::Box box, QInputMethodEvent* event);

@@ -108,7 +108,7 @@ const std::array<Form1::EntryBox, 5> Form1::EntryBoxes{{
      .validator = value::IsKBStr,
      .enterTarget = &Form1::TxtMsize,
      .rangeOnFocus = true,
-     .selectsPointOnFocus = true,
+     .selectsPointOnEntry = true,
      .GotFocus = &Form1::txtKsize_GotFocus,
      .LostFocus = &Form1::txtKsize_LostFocus,
      .KeyPress = &Form1::txtKsize_KeyPress,
@@ -119,7 +119,7 @@ const std::array<Form1::EntryBox, 5> Form1::EntryBoxes{{
      .validator = value::IsMBStr,
      .enterTarget = &Form1::txtGsize,
      .rangeOnFocus = true,
-     .selectsPointOnFocus = true,
+     .selectsPointOnEntry = true,
      .cycleColours = true,
      .GotFocus = &Form1::TxtMsize_GotFocus,
      .LostFocus = &Form1::TxtMsize_LostFocus,
@@ -130,7 +130,7 @@ const std::array<Form1::EntryBox, 5> Form1::EntryBoxes{{
      .rules = value::GBEntry,
      .validator = value::IsGBStr,
      .enterTarget = &Form1::TxtBoxHex,
-     .selectsPointOnFocus = true,
+     .selectsPointOnEntry = true,
      .cycleColours = true,
      .takesFocus = true,
      .GotFocus = &Form1::txtGsize_GotFocus,
@@ -141,18 +141,17 @@ const std::array<Form1::EntryBox, 5> Form1::EntryBoxes{{
 
 namespace {
 
-// A bit click enters a box anew when it selects its new text on entry.
-std::vector<bool> EnteredAnewAfterClick(const auto& boxes) {
-    std::vector<bool> entered;
+std::vector<bool> SelectsPointOnEntry(const auto& boxes) {
+    std::vector<bool> selects;
     for (const auto& box : boxes)
-        entered.push_back(box.selectsPointOnFocus);
-    return entered;
+        selects.push_back(box.selectsPointOnEntry);
+    return selects;
 }
 
 } // namespace
 
 Form1::Form1(QWidget* parent, bool ticksByItself)
-    : QWidget(parent), keystrokes(EnteredAnewAfterClick(EntryBoxes)) {
+    : QWidget(parent), keystrokes(SelectsPointOnEntry(EntryBoxes)) {
     CreateControls();
     for (const EntryBox& box : EntryBoxes)
         SetText(Control(box), box.defaultText);

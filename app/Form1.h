@@ -19,7 +19,8 @@ class QTimer;
 // The calculator's one window: the register panel above, the size panel
 // below, and every handler of their controls. The handlers live with their
 // controls: app/ (start-up, size-panel toggle, refresh cycle), panel/ (bit
-// buttons and what the five entry boxes share) and sizes/ (size fields).
+// buttons and what the five entry boxes share) and sizes/ (the size fields
+// and the size boxes' own rule).
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -54,7 +55,7 @@ class Form1 : public QWidget {
         Text (*validator)(Text);          // what a paste and the refresh cycle accept
         QLineEdit* Form1::*enterTarget;   // where Enter moves the focus
         bool rangeOnFocus = false;        // entering turns an out-of-range number red
-        bool selectsPointOnFocus = false; // entering selects a text with a point
+        bool selectsPointOnEntry = false; // entering selects a text with a point
         bool cycleColours = false;        // the refresh cycle colours an accepted text
         bool takesFocus = false;          // an accepted text brings the focus here
         void (Form1::*GotFocus)();
@@ -187,7 +188,7 @@ class Form1 : public QWidget {
     std::array<EntryState, 5> EntryStates{
         {{HexStrBak}, {DecStrBak}, {KsizeStrBak}, {MsizeStrBak}, {GsizeStrBak}}};
     // When the boxes' handlers run (app/Keystrokes.cpp); the adapter from Qt's
-    // events asks it, and so does the refresh cycle (app/EventAdapter.cpp).
+    // events (app/EventAdapter.cpp) asks it, and so does the refresh cycle.
     Keystrokes keystrokes;
     EventAdapter* adapter = nullptr;
     bool unmaximizeAfterPaint = false;

@@ -21,7 +21,7 @@ bool IsEditingChord(const Keystrokes::Press& press) {
     const auto chord = [&](std::int16_t modifiers, std::int16_t code) {
         return press.modifiers == modifiers && press.code == code;
     };
-    return press.editingChord || chord(CtrlMask, Insert) || chord(ShiftMask, Insert) ||
+    return press.desktopEditingChord || chord(CtrlMask, Insert) || chord(ShiftMask, Insert) ||
            chord(ShiftMask, Delete);
 }
 
@@ -48,16 +48,19 @@ bool IsSurrogatePair(const Keystrokes::Text& text, std::size_t i) {
 
 } // namespace
 
-Keystrokes::Keystrokes(std::vector<bool> entersAnewAfterClick)
-    : entersAnewAfterClick(std::move(entersAnewAfterClick)) {}
+Keystrokes::Keystrokes(std::vector<bool> selectsPointOnEntry)
+    : selectsPointOnEntry(std::move(selectsPointOnEntry)) {}
 
 auto Keystrokes::Pressed(const Press& press) -> Answer {
-    // Opened first: Enter, which moves the focus, ends it at once.
+    // Opened before any handler runs: Enter's KeyPress moves the focus, and
+    // leaving the box must find the keystroke open to end it; opened after,
+    // it would stay open in a box without the focus, and hold the refresh
+    // cycle off that box for good.
     if (!press.autoRepeat) {
         const auto mask = static_cast<std::int16_t>(press.modifiers & ~OtherMask);
         open.push_back({press.box, press.key, mask, press.boxText});
     }
-    Answer answer{{}, BoxApplies::No};
+    Answer answer{{}, false};
     if (IsEditingChord(press)) {
         if (press.text.size() == 1 && press.text[0] < 0x20) // Ctrl+C, Ctrl+V, Ctrl+X
             Type(answer, press.box, press.text);
@@ -67,13 +70,13 @@ auto Keystrokes::Pressed(const Press& press) -> Answer {
         // Alt+1 is no "1".
     } else if (press.code == Backspace) {
         answer.calls.push_back({Handler::KeyPress, press.box, Backspace});
-        answer.boxApplies = BoxApplies::IfKept;
+        answer.boxApplies = true;
     } else if (press.code == Enter || press.code == Escape) { // their control characters
         Type(answer, press.box, Text(1, static_cast<char16_t>(press.code)));
     } else if (IsPrintable(press.text)) {
         Type(answer, press.box, press.text);
     } else {
-        answer.boxApplies = BoxApplies::Yes;
+        answer.boxApplies = true;
     }
     return answer;
 }
@@ -111,12 +114,16 @@ auto Keystrokes::FocusOut(Box box, FocusReason reason, const Text& boxText) -> A
     return answer;
 }
 
-auto Keystrokes::BitClicked(std::int16_t index, const std::vector<Text>& boxTexts) -> Answer {
+auto Keystrokes::BeforeBitClick(const std::vector<Text>& boxTexts) -> Answer {
     Answer answer;
     for (std::size_t box = 0; box < boxTexts.size(); ++box)
         End(answer, static_cast<Box>(box), boxTexts[box]);
-    answer.calls.push_back({Handler::Click, -1, index});
-    if (focused && entersAnewAfterClick.at(static_cast<std::size_t>(*focused)))
+    return answer;
+}
+
+auto Keystrokes::AfterBitClick() const -> Answer {
+    Answer answer;
+    if (focused && selectsPointOnEntry.at(static_cast<std::size_t>(*focused)))
         answer.calls.push_back({Handler::GotFocus, *focused});
     return answer;
 }
@@ -124,7 +131,7 @@ auto Keystrokes::BitClicked(std::int16_t index, const std::vector<Text>& boxText
 auto Keystrokes::Committed(Box box, const Text& text) -> Answer {
     if (text.empty())
         return {}; // what an input method is still composing is the box's own
-    Answer answer{{}, BoxApplies::No};
+    Answer answer{{}, false};
     Type(answer, box, text);
     answer.calls.push_back({Handler::KeyUp, box, 0, 0});
     return answer;

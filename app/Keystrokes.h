@@ -18,13 +18,17 @@
 //   chord only its control character. Ctrl with Backspace, K, U, W or D types
 //   its control character (127, 11, 21, 23, 4), Ctrl+Delete nothing: the box
 //   never applies them. Other keys (arrows, Delete) are the box's own.
+// - The box applies a key's event itself, after the calls, where the answer
+//   says so and no KeyPress among them cancelled its character: a Backspace
+//   the key filter refused deletes nothing.
 // - An input method's commit types its text, then runs KeyUp(0, 0); keystrokes
 //   open in the box stay open.
 // - GotFocus runs when the focus comes to a box from elsewhere, LostFocus when
 //   it leaves for elsewhere. A popup (a context menu) or a window deactivation
 //   ends the box's keystrokes but does not leave it.
-// - A bit click runs Click, after which a box that selects its new text on
-//   entry, if it has the focus, is entered anew.
+// - A bit click ends every keystroke before its Click handler runs; after
+//   it, the box with the focus is entered anew if it selects a text with a
+//   point on entry, since the click has rewritten that text.
 #pragma once
 
 #include "Keys.h"
@@ -50,8 +54,8 @@ class Keystrokes {
         Text text;              // what it types
         std::int16_t modifiers; // held as it goes down
         bool autoRepeat = false;
-        bool editingChord = false; // the desktop's own clipboard or undo chord
-        Text boxText{};            // the box's text now
+        bool desktopEditingChord = false; // the desktop's own clipboard or undo chord
+        Text boxText{};                   // the box's text now
     };
     struct Release {
         Box box;
@@ -61,30 +65,29 @@ class Keystrokes {
     };
     enum class FocusReason { Popup, WindowDeactivated, Other };
 
-    enum class Handler { GotFocus, LostFocus, KeyPress, KeyUp, Click };
+    enum class Handler { GotFocus, LostFocus, KeyPress, KeyUp };
     struct Call {
         Handler handler;
-        Box box;               // -1 for Click, which runs in no box
-        std::int16_t code = 0; // KeyPress: the character; KeyUp: the key's code; Click: the bit
+        Box box;
+        std::int16_t code = 0; // KeyPress: the character; KeyUp: the key's code
         std::int16_t mask = 0; // KeyUp: the modifier mask
         bool operator==(const Call&) const = default;
     };
-    // Whether the box applies the toolkit's event itself, after the calls.
-    enum class BoxApplies { Yes, No, IfKept }; // IfKept: if the last KeyPress kept its character
     struct Answer {
         std::vector<Call> calls;
-        BoxApplies boxApplies = BoxApplies::Yes;
+        bool boxApplies = true; // the box applies the toolkit's event itself
     };
 
-    // entersAnewAfterClick[box]: a bit click enters that box anew when it has
-    // the focus.
-    explicit Keystrokes(std::vector<bool> entersAnewAfterClick);
+    // selectsPointOnEntry[box]: that box selects a text with a point on entry.
+    explicit Keystrokes(std::vector<bool> selectsPointOnEntry);
 
     Answer Pressed(const Press& press);
     Answer Released(const Release& release);
     Answer FocusIn(Box box);
     Answer FocusOut(Box box, FocusReason reason, const Text& boxText);
-    Answer BitClicked(std::int16_t index, const std::vector<Text>& boxTexts);
+    // What runs before a bit click's Click handler, and after it.
+    Answer BeforeBitClick(const std::vector<Text>& boxTexts);
+    Answer AfterBitClick() const;
     Answer Committed(Box box, const Text& text);
 
     bool IsKeyDown(Box box) const;
@@ -99,7 +102,7 @@ class Keystrokes {
     void Type(Answer& answer, Box box, const Text& text) const;
     void End(Answer& answer, Box box, const Text& boxText);
 
-    std::vector<bool> entersAnewAfterClick;
+    std::vector<bool> selectsPointOnEntry;
     std::vector<Keystroke> open;
     // The box the focus is in, as the handlers know it: it stays while the
     // window is inactive or a popup is open.

@@ -21,7 +21,7 @@ void Form1::GotFocus(const EntryBox& box, const EntryState& state) {
         if (control->hasFocus() && IsDot(TextOf(control)) == True)
             control->selectAll();
     };
-    if (box.selectsPointOnFocus) {
+    if (box.selectsPointOnEntry) {
         selectPoint();
         QTimer::singleShot(0, control, selectPoint);
     }
@@ -43,8 +43,6 @@ void Form1::TextChanged(const EntryBox& box, EntryState& state) {
         SetRefused(box, state, false);
 }
 
-// Red while the mark is set, with the focus or without; cleared, light cyan
-// with the focus and white without.
 void Form1::SetRefused(const EntryBox& box, EntryState& state, bool refused) {
     state.refused = refused;
     SetBackColor(Control(box), refused                    ? colours::Red
@@ -82,7 +80,7 @@ void Form1::KeyUp(const EntryBox& box, EntryState& state, Int16& KeyCode, Int16&
     CopyOrPaste(box, KeyCode, Shift);
     const Text text = TextOf(Control(box));
     if (!IsEntry(box.rules, Trim(text))) {
-        SetRefused(box, state, text != state.written);
+        state.refused = text != state.written;
         SetBackColor(Control(box), colours::Red);
         state.backup = text;
         state.backupRefused = state.refused;

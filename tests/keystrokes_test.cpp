@@ -31,7 +31,7 @@ const std::map<std::string, Key> NamedKeys = {
 // A press or release of "[Ctrl+|Alt+|Shift+|Meta+]KEY[*]", * for the desktop's own chord.
 K::Press PressOf(K::Box box, std::string chord, bool autoRepeat) {
     K::Press press{box, 0, 0, u"", 0, autoRepeat, chord.ends_with('*')};
-    if (press.editingChord)
+    if (press.desktopEditingChord)
         chord.pop_back();
     const std::pair<const char*, std::int16_t> modifiers[] = {
         {"Ctrl", 2}, {"Alt", 4}, {"Shift", 1}, {"Meta", K::OtherMask}};
@@ -54,12 +54,12 @@ K::Press PressOf(K::Box box, std::string chord, bool autoRepeat) {
 // Calls as "KeyPress(a) D.GotFocus", H's without a name; after typing, "[box]"
 // where the box applies the event itself.
 std::string Format(const K::Answer& answer, bool typing) {
-    const char* names[] = {"GotFocus", "LostFocus", "KeyPress", "KeyUp", "Click"};
+    const char* names[] = {"GotFocus", "LostFocus", "KeyPress", "KeyUp"};
     std::string out;
     for (const K::Call& call : answer.calls) {
         const auto box = static_cast<std::size_t>(call.box);
         out += (out.empty() ? "" : " ");
-        out += call.handler != K::Handler::Click && box != 0 ? BoxNames.substr(box, 1) + "." : "";
+        out += box != 0 ? BoxNames.substr(box, 1) + "." : "";
         out += names[static_cast<int>(call.handler)];
         const bool printable = call.code > 32 && call.code < 127;
         if (call.handler == K::Handler::KeyPress)
@@ -67,12 +67,9 @@ std::string Format(const K::Answer& answer, bool typing) {
                    ")";
         else if (call.handler == K::Handler::KeyUp)
             out += "(" + std::to_string(call.code) + "," + std::to_string(call.mask) + ")";
-        else if (call.handler == K::Handler::Click)
-            out += "(" + std::to_string(call.code) + ")";
     }
-    if (typing && answer.boxApplies != K::BoxApplies::No)
-        out += std::string(out.empty() ? "" : " ") +
-               (answer.boxApplies == K::BoxApplies::IfKept ? "[box if kept]" : "[box]");
+    if (typing && answer.boxApplies)
+        out += std::string(out.empty() ? "" : " ") + "[box]";
     return out;
 }
 
@@ -108,8 +105,10 @@ std::string Play(const std::string& events) {
                                 : arg == "away" ? K::FocusReason::WindowDeactivated
                                                 : K::FocusReason::Other;
             answer = model.FocusOut(box, reason, texts[static_cast<std::size_t>(box)]);
-        } else if (verb == "click") {
-            answer = model.BitClicked(static_cast<std::int16_t>(std::stoi(arg)), texts);
+        } else if (verb == "click") { // the Click handler runs between the two
+            out += std::exchange(separator, "; ") + Format(model.BeforeBitClick(texts), false);
+            separator = " Click(" + arg + ") ";
+            answer = model.AfterBitClick();
         } else if (verb == "commit") {
             answer = model.Committed(box, text);
         } else {
@@ -144,13 +143,13 @@ TEST(Keystrokes, Table) {
         {"down Left; out other", "[box]; LostFocus"},
         {"out popup; in D", "; LostFocus D.GotFocus"},
         // A bit click ends every keystroke; a size box with the focus is entered anew.
-        {"down 1; text 1; click 5; up 1", "KeyPress(1); ; KeyUp(0,0) Click(5); "},
-        {"in K; click 3", "LostFocus K.GotFocus; Click(3) K.GotFocus"},
+        {"down 1; text 1; click 5; up 1", "KeyPress(1); ; KeyUp(0,0) Click(5) ; "},
+        {"in K; click 3", "LostFocus K.GotFocus;  Click(3) K.GotFocus"},
         // An input method's commit is a keystroke of its own.
         {"down 1; commit ab; up 1", "KeyPress(1); KeyPress(a) KeyPress(b) KeyUp(0,0); KeyUp(49,0)"},
         {"commit", "[box]"},
         // What a press types.
-        {"down Backspace", "KeyPress(8) [box if kept] | down H"},
+        {"down Backspace", "KeyPress(8) [box] | down H"},
         {"down Enter; down Esc", "KeyPress(13); KeyPress(27) | down H"},
         {"down Enter; out other; in D; up Enter", "KeyPress(13); LostFocus; D.GotFocus; "},
         {"down Ctrl+1; down Alt+x; down Ctrl+c*", "; ; KeyPress(3) | down H"},

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Unit tests of the Value library, one table a rule.
+// Unit tests of the Value library as tables: the text rules in one, keyed by
+// rule; the key filter, the chords, the errors and the values as programmers
+// write them in others.
 #include "Value.h"
 
 #include <gtest/gtest.h>
