@@ -8,10 +8,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using namespace value;
 
@@ -231,5 +233,51 @@ TEST(Value, ViewsText) {
         for (int i = 0; i <= line; ++i)
             std::getline(lines, seen);
         EXPECT_EQ(seen, text) << pattern << " line " << line;
+    }
+}
+
+// Powers of two and their neighbours, every nibble value at every nibble
+// position, the ends of the signed and unsigned ranges, and a walk over the
+// whole range by a prime stride.
+std::vector<std::uint32_t> Sample() {
+    std::vector<std::uint32_t> values{0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
+    for (std::uint32_t bit = 0; bit < 32; ++bit) {
+        for (const std::uint32_t d : {-1u, 0u, 1u})
+            values.push_back((1u << bit) + d);
+    }
+    for (std::uint32_t nibble = 0; nibble < 8; ++nibble) {
+        for (std::uint32_t digit = 0; digit < 16; ++digit)
+            values.push_back(digit << 4 * nibble);
+    }
+    for (std::uint64_t v = 0; v < (std::uint64_t{1} << 32); v += 65521)
+        values.push_back(static_cast<std::uint32_t>(v));
+    return values;
+}
+
+// The conversions and formatters against formatting that shares no code with
+// the library.
+TEST(Value, ConversionsOnASampleOfTheRange) {
+    for (const std::uint32_t v : Sample()) {
+        std::string bits, grouped;
+        for (int bit = 31; bit >= 0; --bit) {
+            if (!bits.empty() || (v >> bit & 1u) || bit == 0)
+                bits += (v >> bit & 1u) ? '1' : '0';
+        }
+        for (std::size_t i = 0; i < bits.size(); ++i)
+            grouped += std::string(i > 0 && (bits.size() - i) % 4 == 0 ? " " : "") + bits[i];
+        char hex[16], dec[16], typed[16];
+        std::snprintf(hex, sizeof hex, "%X", v);
+        std::snprintf(dec, sizeof dec, "%u", v);
+        const char* const forms[] = {"0x%X", "0x%x", "0X%08x", "%X", "%08X", "%x"}; // as typed
+        std::snprintf(typed, sizeof typed, forms[v % 6], v);
+        const auto pattern = DoubleValue2LongValue(v);
+        const auto seen = std::tuple(static_cast<std::uint32_t>(pattern),
+                                     HexValue2DoubleVal(pattern), Narrow(HexText(pattern)),
+                                     Narrow(DecimalDigits(v)), Narrow(HexValue2BinStr(pattern)),
+                                     Narrow(HexStr2BinStr(Text(typed, typed + std::strlen(typed)))),
+                                     Narrow(GetFormatBinStr(Text(grouped.begin(), grouped.end()))));
+        ASSERT_EQ(seen, std::tuple(v, double(v), "0x" + std::string(hex), std::string(dec), grouped,
+                                   grouped, bits))
+            << v;
     }
 }
