@@ -7,7 +7,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -40,6 +42,19 @@ QStringList SizeTexts(std::uint64_t v, std::uint64_t unit) {
     return {set.contains(u'.') ? cut : set, v % unit ? fixed(4, 10000) : whole};
 }
 
+// WCAG 2's contrast ratio of two colours, from their relative luminances.
+double Contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
 } // namespace
 
 class FormTest : public QObject {
@@ -63,6 +78,43 @@ class FormTest : public QObject {
     QPushButton* bit(int index) { return button(QStringLiteral("BitButton(%1)").arg(index)); }
     QTimer* timer() { return form->findChild<QTimer*>(QStringLiteral("Timer1")); }
     QColor colour(const QString& name) { return box(name)->palette().color(QPalette::Base); }
+    // "ok" when a control's text stands out from its background, as the window
+    // server shows them, by WCAG 2's 4.5:1 at least; else the ratio and the two
+    // colours. Inside the frame (two pixels, a box's focus ring among them, and
+    // a bit's bevel) the background is the most frequent colour and the text the
+    // pixel farthest from it; a box's caret, the background inverted, is left out.
+    QString contrast(QWidget* control) {
+        form->repaint(); // painted and handed to the window server now
+        const QImage shot = form->screen()
+                                ->grabWindow(form->winId())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+        const auto pixels = [&](const QRect& r) { // from the control's logical pixels
+            const QPointF at = control->mapTo(form.get(), r.topLeft());
+            return QRectF(at * shot.devicePixelRatio(), r.size() * shot.devicePixelRatio())
+                .toAlignedRect();
+        };
+        const QRect inside = pixels(control->rect().adjusted(3, 3, -3, -3));
+        const QRect caret = qobject_cast<QLineEdit*>(control)
+                                ? pixels(control->inputMethodQuery(Qt::ImCursorRectangle).toRect())
+                                : QRect();
+        QHash<QRgb, int> counts;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                if (!caret.contains(x, y))
+                    ++counts[shot.pixel(x, y)];
+        const QList<QRgb> colours = counts.keys();
+        const QRgb back = *std::max_element(colours.begin(), colours.end(),
+                                            [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
+        const QRgb ink = *std::max_element(colours.begin(), colours.end(), [&](QRgb a, QRgb b) {
+            return Contrast(a, back) < Contrast(b, back);
+        });
+        const double ratio = Contrast(ink, back);
+        return ratio >= 4.5 ? "ok"
+                            : QString("%1:1, %2 on %3")
+                                  .arg(ratio, 0, 'f', 2)
+                                  .arg(QColor(ink).name(), QColor(back).name());
+    }
     // One tick of the refresh cycle, as the timer delivers it.
     void tick() { QMetaObject::invokeMethod(timer(), "timeout"); }
 
@@ -82,8 +134,8 @@ class FormTest : public QObject {
     }
 
     // What a check step reads: "= VIEWS", "colour BOX c|r|w", "focus NAME",
-    // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "face BIT #rrggbb"
-    // (a bit button's face), "timer awake|asleep", "size WxH [maximized|resizable]",
+    // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "contrast BOX|BIT ok"
+    // (else the ratio), "timer awake|asleep", "size WxH [maximized|resizable]",
     // "stack ok" (no label above a box or a button), "text BOX fits|scrolls".
     QString seen(const QString& verb, const QString& name) {
         const QColor c = box(name) ? colour(name) : QColor();
@@ -102,10 +154,9 @@ class FormTest : public QObject {
         }
         if (verb == "clipboard")
             return QApplication::clipboard()->text();
-        if (verb == "face") {
-            const QImage face = bit(name.toInt())->grab().toImage();
-            return name + " " + QColor(face.pixel(face.width() / 2, face.height() / 4)).name();
-        }
+        if (verb == "contrast")
+            return name + " " +
+                   contrast(box(name) ? box(name) : static_cast<QWidget*>(bit(name.toInt())));
         if (verb == "timer")
             return timer()->isActive() ? "awake" : "asleep";
         if (verb == "size") {
@@ -450,7 +501,7 @@ class FormTest : public QObject {
         QTest::newRow("bits") << R"(
             click 5
             click 7
-            face 7 #8080ff
+            contrast 7 ok
             state 7 checkable checked
             edit TxtBoxHex 0x8zz
             tick
@@ -469,6 +520,48 @@ class FormTest : public QObject {
             timer asleep
         )";
         // Where the window server takes part:
+        // A text stays readable on every colour a box or a bit takes, whatever
+        // the desktop's colour scheme: a box before its first focus, with the
+        // focus (light cyan), refused (red) and left (white); a bit set and clear.
+        QTest::newRow("contrast") << R"(
+            click cmdOpt
+            contrast TxtBoxDec ok
+            contrast txtKsize ok
+            contrast TxtMsize ok
+            contrast txtGsize ok
+            TxtBoxHex=0x123456789
+            contrast TxtBoxHex ok
+            key End
+            contrast TxtBoxHex ok
+            TxtBoxDec=4294967296
+            contrast TxtBoxDec ok
+            key End
+            contrast TxtBoxDec ok
+            txtKsize=4194304
+            contrast txtKsize ok
+            key End
+            contrast txtKsize ok
+            TxtMsize=4096
+            contrast TxtMsize ok
+            key End
+            contrast TxtMsize ok
+            txtGsize=4
+            contrast txtGsize ok
+            key End
+            contrast txtGsize ok
+            TxtBoxHex=0x
+            type F
+            contrast TxtBoxDec ok
+            contrast txtKsize ok
+            contrast TxtMsize ok
+            contrast txtGsize ok
+            TxtBoxDec=1
+            contrast TxtBoxHex ok
+            click 5
+            contrast 5 ok
+            click 5
+            contrast 5 ok
+        )";
         QTest::newRow("chords") << R"(
             TxtBoxHex=0x[1]F
             key Ctrl+C
