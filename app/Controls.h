@@ -45,6 +45,10 @@ inline void SetColours(QWidget* control, QPalette::ColorRole background, QPalett
     control->setPalette(palette);
 }
 
+inline QColor BackColor(const QLineEdit* box) {
+    return box->palette().color(QPalette::Base);
+}
+
 // Red says a box's text is refused, which a screen reader reads as the box's
 // description.
 inline void SetBackColor(QLineEdit* box, const QColor& colour) {

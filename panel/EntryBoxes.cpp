@@ -37,9 +37,11 @@ void Form1::LostFocus(const EntryBox& box, const EntryState& state) {
         SetText(Control(box), box.defaultText);
 }
 
+// A new text is neither the refused one nor a size kept red while the focus
+// stays: its colour goes with the old text.
 void Form1::TextChanged(const EntryBox& box, EntryState& state) {
     WakeTimer1();
-    if (state.refused)
+    if (state.refused || BackColor(Control(box)) == colours::Red)
         SetRefused(box, state, false);
 }
 

@@ -310,12 +310,9 @@ class FormTest : public QObject {
     }
 
     std::mt19937 random;
-    QStringList trail;                    // the last actions, for a failing seed
-    QMap<QString, QSet<QString>> refused; // texts each box has shown red
-    QMap<QString, QString> pending;       // texts set without a key, not yet validated
-    QMap<QString, QString> made;          // the text each box's last key made
-    QMap<QString, QList<quint32>> down;   // the keys down in each box, as the steps left them
-    QString broken;                       // a rule broken between checks
+    QStringList trail;                  // the last actions, for a failing seed
+    QMap<QString, QList<quint32>> down; // the keys down in each box, as the steps left them
+    QMap<QString, QString> edited;      // texts set without a key, until the box's text changes
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     template <typename List> auto pickFrom(const List& list) { return list[pick(std::size(list))]; }
@@ -332,7 +329,7 @@ class FormTest : public QObject {
         if (before != after || verb == "away")
             down.remove(before);
         if (verb == "click" && chosen.section(u' ', 1)[0].isDigit())
-            down.clear();
+            down.clear(), edited.clear();
     }
 
     QString randomText() {
@@ -346,9 +343,8 @@ class FormTest : public QObject {
         return pick(50) == 0 ? QString(40000, QChar(u"19aF.x"[pick(6)])) : text;
     }
 
-    // One random step (see step()); true for a run of ticks, after which the
-    // views are checked.
-    bool act() {
+    // One random step (see step()).
+    void act() {
         static const char* const keys[] = {"Backspace", "Del",       "Esc",        "Return",
                                            "Left",      "End",       "Shift+Left", "Ctrl+C",
                                            "Ctrl+V",    "Shift+Ins", "Ctrl+X"};
@@ -375,53 +371,38 @@ class FormTest : public QObject {
                 QString::number(scan),
             "commit " + typable.mid(pick(typable.size()), 2), pick(10) ? "tick" : "away"};
         const QString chosen = pickFrom(steps), verb = chosen.section(u' ', 0, 0);
-        const bool wasDown = keyDown(focus);
         for (int i = chosen == "tick" ? 6 : 1; i > 0; --i) // one box a tick
             step(chosen);
         const QWidget* now = QApplication::focusWidget();
         account(chosen, focus, now ? now->objectName() : "");
-        const bool released = verb == "up" && wasDown && !keyDown(focus);
-        const bool keyed = QString("type key commit repeat").contains(verb) && box(focus);
-        if (released || (keyed && chosen != "key Return")) // its KeyUp took up the whole text
-            pending.remove(focus);
-        // Between a press and its release only keys and ticks: the release
-        // leaves the text the last key made (a paste its validated text).
-        const bool lost = released && made.contains(focus) && box(focus)->text() != made[focus];
-        if (lost && !heldKey.contains("+")) // a paste leaves its validated text
-            broken = focus + " lost what its key made: " + made[focus];
-        if ((verb == "down" && box(focus) && pending.isEmpty()) || (keyed && made.contains(focus)))
-            made[focus] = box(focus)->text();
-        else if (!keyed && verb != "tick" && verb != "clip" && verb != "up")
-            made.clear();
-        if (wasDown && !keyDown(focus) && !released)   // its keys went up with the focus: a refused
-            refused[focus].insert(box(focus)->text()); // text turned red and white again
-        if (verb == "edit" || verb == "menu")
-            pending[name] = box(name)->text();
         for (const char* b : Boxes) {
-            if (colour(b) == Red)
-                refused[b].insert(box(b)->text());
-            if (pending.value(b, box(b)->text()) != box(b)->text()) // taken up or put back
-                pending.remove(b);
+            if (edited.value(b, box(b)->text()) != box(b)->text())
+                edited.remove(b);
         }
+        if (verb == "edit" || verb == "menu")
+            edited[name] = box(name)->text();
         trail << chosen.left(60) + (chosen == "tick" ? "  " + views() : "");
-        trail = trail.mid(trail.size() - 40);
-        return chosen == "tick";
+        trail = trail.mid(trail.size() - 12);
     }
 
-    // Whether box i holds the value v, or no value: while a key is down in it,
-    // it is red, shows a text it has shown red, or holds a text no validator
-    // has seen yet.
+    // Whether box i agrees with the value v once the refresh cycle has
+    // settled, by a reading of its own: a text the box must take (the box's
+    // digits, below its limit, in its unit) holds v and is not red; any other
+    // is red, or a size the program wrote for v. A key down there excuses all,
+    // and so does a text set without a key that another box's key release
+    // recorded, as it records every box's text.
     bool agrees(int i, std::uint64_t v) {
-        static const QRegularExpression hex("^0?[xX]?0*([0-9A-Fa-f]{0,8})$"), digits("^\\d*$"),
+        static const QRegularExpression hex("^(0?[xX])?0*([0-9A-Fa-f]*)$"), digits("^\\d*$"),
             spaces("^ +| +$");
-        const QString b = Boxes[i], text = box(b)->text(), t = QString(text).remove(spaces);
-        if (colour(b) == Red || refused[b].contains(text) || pending.contains(b) || keyDown(b))
+        const QString b = Boxes[i], t = box(b)->text().remove(spaces);
+        const QRegularExpressionMatch typed = hex.match(t);
+        const bool taken = i == 0 ? typed.hasMatch() && typed.captured(2).size() <= 8
+                                  : digits.match(t).hasMatch() && Number(t, 10) < Limits[i];
+        const std::uint64_t held =
+            i == 0 ? Number(typed.captured(2), 16) : Number(t, 10) * Units[i];
+        if (keyDown(b) || edited.contains(b) || (taken && colour(b) != Red && held == v))
             return true;
-        if (i == 0)
-            return hex.match(t).hasMatch() && Number(hex.match(t).captured(1), 16) == v;
-        if (digits.match(t).hasMatch())
-            return Number(t, 10) < Limits[i] && Number(t, 10) * Units[i] == v;
-        return i > 1 && SizeTexts(v, Units[i]).contains(t);
+        return !taken && (colour(b) == Red || (i > 1 && SizeTexts(v, Units[i]).contains(t)));
     }
 
   private slots:
@@ -658,31 +639,32 @@ class FormTest : public QObject {
 
     // Random user sessions on a real Form1: any key or chord in any box, clipboard
     // texts huge and foreign, context-menu edits, bit clicks, the toggle, focus
-    // moves and ticks. Whenever the refresh cycle has nothing left to do, every
-    // box that holds a value must hold the binary label's, read with integer
-    // arithmetic. A failing seed prints itself and its last actions; rerun it
-    // with TAVRIN_SEED=<seed>.
+    // moves and ticks. Whenever the refresh cycle has settled, it must have
+    // nothing left to do, and every box must agree with the binary label's
+    // value, read with integer arithmetic. A failing seed prints itself and its
+    // last actions; rerun it with TAVRIN_SEED=<seed>.
     void randomSessions() {
-        // Seeds 9 and 12 found faults.
-        for (const QString& seed :
-             qEnvironmentVariable("TAVRIN_SEED", "1 9 12 20261206").split(' ')) {
+        for (const QString& seed : qEnvironmentVariable("TAVRIN_SEED", "9 12").split(' ')) {
             random.seed(seed.toUInt());
-            refused.clear(), pending.clear(), down.clear();
+            down.clear(), edited.clear();
             for (int action = 0; action < 20000; ++action) {
-                const bool check = act();
-                if (!timer()->isActive()) { // asleep: nothing may be left to do
-                    const QString before = views();
-                    tick();
-                    broken += views() == before ? "" : "the refresh cycle slept with work left ";
-                }
+                act();
+                if (timer()->isActive()) // not settled yet
+                    continue;
+                const QString before = views();
+                tick();
+                QString broken = views() == before ? "" : "the refresh cycle slept with work left ";
                 const QString binary = form->findChild<QLabel*>("LableBin")->text().remove(' ');
                 const std::uint64_t v = Number(binary, 2);
-                if (check && (v > 0xFFFFFFFF || views().startsWith("bits differ")))
+                if (v > 0xFFFFFFFF || before.startsWith("bits differ"))
                     broken += "LableBin ";
-                for (int i = 0; check && i < 5; ++i)
-                    broken += agrees(i, v) ? "" : Boxes[i];
+                for (int i = 0; i < 5; ++i)
+                    broken += agrees(i, v)
+                                  ? ""
+                                  : QString("%1 '%2' ").arg(Boxes[i], box(Boxes[i])->text());
                 QVERIFY2(broken.isEmpty(),
-                         qPrintable("seed " + seed + ": " + broken + "\n" + trail.join(u'\n')));
+                         qPrintable("seed " + seed + QString(" action %1 ").arg(action) + ": " +
+                                    broken + "\n" + trail.join(u'\n')));
             }
             form.reset();
             QVERIFY(Start());
