@@ -2,6 +2,7 @@
 // Drives a real Form1 by keys, clicks and ticks, each case a script of steps.
 // The cases named in tests/CMakeLists.txt run on a real X server too: there
 // the window server takes part (window size, focus and activation, clipboard).
+#include "CommandLine.h"
 #include "Form1.h"
 
 #include <QtTest>
@@ -634,6 +635,28 @@ class FormTest : public QObject {
         for (const QString& line :
              steps.split(QRegularExpression("\\s*\n\\s*"), Qt::SkipEmptyParts)) {
             QVERIFY2((step(line), !QTest::currentTestFailed()), qPrintable("at step: " + line));
+        }
+    }
+
+    // The window shows a value as --print prints it, for a sample of the range
+    // typed into the decimal box: the bits as the buttons show them.
+    void printedViews() {
+        for (std::uint64_t i = 0; i <= 1500; ++i) {
+            const std::string digits = std::to_string(i * 0xFFFFFFFF / 1500);
+            form->ShowValue(value::Text(digits.begin(), digits.end()));
+            QStringList bits;
+            for (int index = 31; index >= 0; --index) {
+                if (bit(index)->text() == "1")
+                    bits << QString::number(index);
+            }
+            const QString shown =
+                QString("hex  %1\ndec  %2\nbin  %3\nbits %4\nKB   %5\nMB   %6\nGB   %7\n")
+                    .arg(box("TxtBoxHex")->text(), box("TxtBoxDec")->text(),
+                         form->findChild<QLabel*>("LableBin")->text(),
+                         bits.isEmpty() ? "none" : bits.join(u' '), box("txtKsize")->text(),
+                         box("TxtMsize")->text(), box("txtGsize")->text());
+            const CommandLine printed = ParseCommandLine({"tavrin", "--print", digits});
+            QCOMPARE(shown, QString::fromStdString(printed.output));
         }
     }
 
