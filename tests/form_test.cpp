@@ -134,10 +134,10 @@ class FormTest : public QObject {
         return texts.join(u'|');
     }
 
-    // What a check step reads: "= VIEWS", "colour BOX c|r|w", "focus NAME",
-    // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "contrast BOX|BIT ok"
-    // (else the ratio), "timer awake|asleep", "size WxH [maximized|resizable]",
-    // "stack ok" (no label above a box or a button), "text BOX fits|scrolls".
+    // What a check step reads: "= VIEWS", "has BOX TEXT", "colour BOX c|r|w", "focus NAME",
+    // "panel shown|hidden TITLE CAPTION", "labels TEXT|...", "clipboard TEXT", "contrast BOX|BIT
+    // ok" (else the ratio), "timer awake|asleep", "size WxH [maximized|resizable]", "stack ok" (no
+    // label above a box or a button), "text BOX fits|scrolls".
     QString seen(const QString& verb, const QString& name) {
         const QColor c = box(name) ? colour(name) : QColor();
         const QWidget* focus = QApplication::focusWidget();
@@ -152,6 +152,18 @@ class FormTest : public QObject {
             const bool shown = box("txtGsize")->geometry().bottom() < form->height();
             return (shown ? "shown " : "hidden ") + form->windowTitle() + " " +
                    button("cmdOpt")->text();
+        }
+        if (verb == "has")
+            return name + " " + box(name)->text();
+        if (verb == "labels") { // every label showing; a ruler by its ends
+            QStringList texts;
+            for (const QLabel* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+                const QStringList words = label->text().split(u' ', Qt::SkipEmptyParts);
+                if (label->isVisible())
+                    texts << (words.size() > 2 ? words.first() + ".." + words.last()
+                                               : words.join(' '));
+            }
+            return texts.join(u'|');
         }
         if (verb == "clipboard")
             return QApplication::clipboard()->text();
@@ -412,6 +424,46 @@ class FormTest : public QObject {
 
     void scripts_data() {
         QTest::addColumn<QString>("steps");
+        // The window as it opens: the first tick finds nothing to do.
+        QTest::newRow("opens") << R"(
+            = 0x0|0|0|0|0|0
+            labels 0|二进制：|十进制：|十六进制：|31..16|15..0|寄存器计算
+            panel hidden Tavrin V1.0 <<
+            focus TxtBoxHex
+            colour TxtBoxHex c
+            colour TxtBoxDec w
+            tick
+            timer asleep
+        )";
+        // Each box takes its digits up to its limit, and Return or the keypad's
+        // Enter moves on from each.
+        QTest::newRow("each box") << R"(
+            click cmdOpt
+            TxtBoxHex=0x
+            type fffffffff
+            key Return
+            focus TxtBoxDec
+            has TxtBoxHex 0xFFFFFFFF
+            TxtBoxDec=
+            type 42949672950
+            key Enter
+            focus txtKsize
+            has TxtBoxDec 4294967295
+            txtKsize=
+            type 41943031
+            key Return
+            focus TxtMsize
+            = 0xFFFFFC00|4294966272|1111 1111 1111 1111 1111 1100 0000 0000|4194303|4095.9990|4.0000
+            TxtMsize=
+            type 40951
+            key Enter
+            focus txtGsize
+            = 0xFFF00000|4293918720|1111 1111 1111 0000 0000 0000 0000 0000|4193280|4095|3.9990
+            type 43
+            key Return
+            focus TxtBoxHex
+            = 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3
+        )";
         // Typing: a digit as the box takes it, Esc, an emptied box left.
         QTest::newRow("typing") << R"(
             TxtBoxHex=0x1
