@@ -19,6 +19,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 #include <utility>
 #include <vector>
@@ -330,21 +331,35 @@ void Form1::ShowSizeBoxes(bool shown) {
     }
 }
 
+namespace {
+
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+constexpr Qt::WindowStates SizedByCompositor = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+} // namespace
+
 // A maximize asked for all the same (a title bar Qt draws itself, a window
-// manager's key) is undone as soon as it shows. Elsewhere a request is taken
-// back at once; under Wayland a maximized window must fill the size the
-// compositor gives, so from the request on the window may take any size.
-// Once the window system says it is maximized, and that frame is out, the
-// window asks to be normal again; once it says it is, the window takes its
-// fixed size back.
+// manager's key) is undone as soon as it shows. Under X11 the window manager
+// holds the window at its fixed size, and a request is taken back at once.
+// Under Wayland a maximized or fullscreen window must take the size the
+// compositor configures, whoever asked for the state (the program, its title
+// bar, the compositor's own keys and menus). Qt's window gets no size bounds
+// there: Qt would hold the window at them against the compositor, which ends
+// the connection. From a request for such a state, or the compositor's word
+// of one, until the compositor says the window is normal, the compositor sets
+// the size and a new height waits; in the normal state the window keeps its
+// fixed size itself. Once the window system says it is maximized, and that
+// frame is out, the window asks once to be normal again.
 void Form1::WindowStateRequested(Qt::WindowState state) {
-    if (state != Qt::WindowMaximized)
-        return;
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (!OnWayland()) {
+        if (state == Qt::WindowMaximized)
+            QTimer::singleShot(0, this, &Form1::Unmaximize);
+    } else if (state & SizedByCompositor) {
         sizeFromCompositor = true;
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        QTimer::singleShot(0, this, &Form1::Unmaximize);
+        FixSize();
     }
 }
 
@@ -355,15 +370,27 @@ void Form1::Unmaximize() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::WindowStateChange &&
-        event->spontaneous()) {
-        if (windowHandle()->windowStates() & Qt::WindowMaximized) {
-            unmaximizeAfterPaint = true;
-            update();
-        } else {
-            sizeFromCompositor = false;
+    if (watched != windowHandle())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
+        const Qt::WindowStates states = windowHandle()->windowStates();
+        const auto oldStates = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        const bool compositorSizes = OnWayland() && states & SizedByCompositor;
+        if (compositorSizes || !(states & Qt::WindowMaximized)) {
+            sizeFromCompositor = compositorSizes;
             FixSize();
         }
+        if (states & Qt::WindowMaximized && !(oldStates & Qt::WindowMaximized)) {
+            unmaximizeAfterPaint = true;
+            update();
+        }
+    } else if (event->type() == QEvent::Show && OnWayland()) {
+        FixSize(); // before the compositor first hears of the window
+    } else if (event->type() == QEvent::Resize && OnWayland() && !sizeFromCompositor &&
+               windowHandle()->size() != QSize(Px(ClientWidthTwips), fixedHeight)) {
+        // A size configured for the normal state (a restore's, an
+        // interactive resize's) gives way to the fixed one.
+        QTimer::singleShot(0, this, &Form1::FixSize);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -382,9 +409,17 @@ void Form1::SetHeight(int twips) {
 }
 
 void Form1::FixSize() {
-    const QSize size(Px(ClientWidthTwips), fixedHeight);
-    setFixedSize(size);
-    resize(size); // a restore may bring back the size from before a maximize
+    if (sizeFromCompositor) {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        const QSize size(Px(ClientWidthTwips), fixedHeight);
+        setFixedSize(size);
+        resize(size); // a restore may bring back the size from before a maximize
+    }
+    if (OnWayland() && windowHandle()) { // Qt takes whatever the compositor configures
+        windowHandle()->setMinimumSize(QSize(0, 0));
+        windowHandle()->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    }
 }
 
 bool Form1::SizePanelShown() const {

@@ -37,7 +37,8 @@ class Form1 : public QWidget {
     void ShowValue(const value::Text& validated);
 
   protected:
-    // A fixed-size window that survives a maximize (app/Form1.cpp).
+    // A fixed-size window that survives a maximize or a fullscreen, whoever
+    // asks for it (app/Form1.cpp).
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -86,13 +87,16 @@ class Form1 : public QWidget {
     // The caption of cmdOpt is the size panel's state: ">>" shown, "<<" hidden.
     bool SizePanelShown() const;
     void SetStringBak();
-    // Sets the window's outer height in twips; while a maximize runs its
-    // course under Wayland, the height waits for the way back.
+    // Sets the window's outer height in twips; while the compositor sets the
+    // size under Wayland (maximized, fullscreen), the height waits for the
+    // normal state.
     void SetHeight(int twips);
+    // The window's size for its state: fixed, or any while the compositor
+    // sets it; under Wayland Qt gets no bounds to hold against the compositor.
     void FixSize();
     // Collapsed, the size boxes are out of reach: no focus, nothing to read.
     void ShowSizeBoxes(bool shown);
-    // A maximize request, and the way back from a maximize.
+    // A window state asked for or reported, and the way back from a maximize.
     void WindowStateRequested(Qt::WindowState state);
     void Unmaximize();
 
@@ -115,7 +119,7 @@ class Form1 : public QWidget {
     void KeyUp(const EntryBox& box, EntryState& state, Int16& KeyCode, Int16& Shift);
     void CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift);
     // Any change of a box text wakes the timer and clears the box's refused
-    // mark; who refuses the new text sets it again.
+    // mark and its red; who refuses the new text sets them again.
     void TextChanged(const EntryBox& box, EntryState& state);
     void SetRefused(const EntryBox& box, EntryState& state, bool refused);
     // Every other view from a text the box accepts.
@@ -192,9 +196,10 @@ class Form1 : public QWidget {
     Keystrokes keystrokes;
     EventAdapter* adapter = nullptr;
     bool unmaximizeAfterPaint = false;
-    // The height the window keeps, in pixels; from a maximize request until
-    // the window system says the window is normal again, the compositor sets
-    // the size under Wayland.
+    // The height the window keeps, in pixels; under Wayland, from a request
+    // for a maximized or fullscreen state, or the compositor's word of one,
+    // until the compositor says the window is normal again, the compositor
+    // sets the size.
     int fixedHeight = 0;
     bool sizeFromCompositor = false;
 };

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The real program as a client of a real weston (its X11 backend, in Xvfb),
+# with real keys that weston's own bindings take: Super+Shift+M maximizes,
+# Super+Shift+F toggles fullscreen; Space on the size-panel toggle (Tab, Tab
+# from the hexadecimal box) meanwhile. The program stays up, draws every label
+# whole while fullscreen, and comes back to its fixed size, the toggle's.
+# Usage: compositor_keys.sh PROGRAM
+set -u
+if [[ -z ${KEYS_WORK:-} ]]; then
+    export KEYS_WORK
+    KEYS_WORK=$(mktemp -d)
+    trap 'rm -rf "$KEYS_WORK"' EXIT
+    xvfb-run -a -n 160 -s "-screen 0 1024x768x24 -fbdir $KEYS_WORK" "$0" "$@"
+    exit
+fi
+work=$KEYS_WORK program=$1
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+mkdir -m 700 "$work/run"
+printf '%s\n' '[shell]' panel-position=none background-color=0xff3050a0 locking=false \
+    >"$work/weston.ini"
+XDG_RUNTIME_DIR=$work/run weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
+    --config="$work/weston.ini" --socket=keys --idle-time=0 --log="$work/weston.log" &
+weston=$!
+for _ in $(seq 100); do [[ -S $work/run/keys ]] && break; sleep 0.1; done
+: >"$work/client.log"
+XDG_RUNTIME_DIR=$work/run WAYLAND_DISPLAY=keys QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+    "$program" 2>"$work/client.log" &
+client=$!
+trap 'kill $client $weston 2>/dev/null; wait' EXIT
+
+fail() {
+    echo "FAIL: $*"
+    grep -E 'error|set_window_geometry' "$work/client.log" | tail -5
+    exit 1
+}
+# The size the program last gave its window, title bar and borders included.
+geometry() {
+    sed -n 's/.*set_window_geometry(0, 0, \([0-9]*\), \([0-9]*\)).*/\1x\2/p' "$work/client.log" |
+        tail -1
+}
+# Polls for up to 5 s until "$@" succeeds.
+within() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; "$@"; }
+alive() { kill -0 $client 2>/dev/null && ! grep -q 'wl_display@1.error' "$work/client.log"; }
+# Fullscreen: the labels named show whole at their places (the form's, in
+# pixels), not black; the others not at all; the rest of the screen is the
+# window's plain background.
+drawn() {
+    python3 - "$work/Xvfb_screen0" "$@" <<'EOF' >"$work/drawn" 2>&1
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+head = struct.unpack(">25I", data[:100])
+start, line = head[0] + head[19] * 12, head[12]
+pixel = lambda x, y: data[start + y * line + 4 * x : start + y * line + 4 * x + 3]
+labels = {"Label1": (216, 8, 97, 25), "Label2": (32, 112, 449, 17), "Label3": (32, 40, 457, 17),
+          "Label4": (32, 184, 65, 17), "Label5": (248, 184, 65, 17), "Label6": (32, 216, 57, 33),
+          "LableBin": (96, 216, 249, 25), "Label7": (152, 256, 41, 17),
+          "Label8": (152, 288, 41, 17), "Label9": (152, 320, 41, 17)}
+back, wrong = pixel(8, 100), []  # left of every control
+rest = [pixel(x, y) for x in range(520, 1000, 7) for y in range(360, 740, 7)]
+if back == b"\0\0\0" or rest.count(back) < len(rest):
+    wrong.append("the window does not fill the screen with its background")
+for name, (x0, y0, w, h) in labels.items():
+    area = [pixel(x, y) for x in range(x0, x0 + w) for y in range(y0, y0 + h)]
+    black, ink = area.count(b"\0\0\0"), len(area) - area.count(back)
+    if name not in sys.argv[2].split():
+        wrong += [f"{name} shown"] if ink else []
+    elif not ink or black > len(area) // 2:
+        wrong.append(f"{name}: {100 * black // len(area)}% black, {ink} pixels not background")
+print("; ".join(wrong))
+sys.exit(bool(wrong))
+EOF
+}
+
+within grep -q 'wl_keyboard@.*enter' "$work/client.log" || fail "no window with the keyboard"
+normal=$(geometry) # collapsed
+declare -A size=([collapsed]=$normal [expanded]=${normal%x*}x$((${normal#*x} + 365 - 252)))
+declare -A shown=([collapsed]="Label1 Label2 Label3 Label4 Label5 Label6 LableBin")
+shown[expanded]="${shown[collapsed]} Label7 Label8 Label9"
+at() { alive && [[ $(geometry) == "$1" ]]; }
+# The pointer out of the way, the keyboard's focus on the toggle.
+xdotool mousemove 1020 10 sleep 0.2 key Tab Tab
+# binding, the panel before, the panel after a toggle in that state
+cases=("m collapsed expanded" "m expanded collapsed" "f collapsed expanded" "f expanded collapsed")
+for case in "${cases[@]}"; do
+    read -r binding before after <<<"$case"
+    at "${size[$before]}" || fail "$case: $(geometry) before, not ${size[$before]}"
+    if [[ $binding == m ]]; then # a maximize only flashes: the toggle follows at once
+        xdotool key super+shift+m space
+    else
+        xdotool key super+shift+f
+        within drawn "${shown[$before]}" || fail "$case, fullscreen: $(cat "$work/drawn")"
+        xdotool key space
+        within drawn "${shown[$after]}" || fail "$case, fullscreen, toggled: $(cat "$work/drawn")"
+        xdotool key super+shift+f
+    fi
+    if ! { within at "${size[$after]}" && sleep 0.3 && at "${size[$after]}"; }; then
+        alive || fail "$case: the program ended"
+        fail "$case: $(geometry), not ${size[$after]}"
+    fi
+done
+echo "ok: ${#cases[@]} cases"
