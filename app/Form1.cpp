@@ -196,39 +196,41 @@ void Form1::CreateControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(RefreshInterval);
+    CreateBoxes();
+    CreateBitButtons();
+    CreateLabels();
+    SetControlOrder();
+}
 
-    // A box is read out under the caption beside it; its text is its row's.
-    auto box = [this](const char* name, QRect place, double points, const QString& caption) {
+// The entry boxes, and the size-panel toggle among them. A box is read out
+// under the caption beside it.
+void Form1::CreateBoxes() {
+    auto box = [this](const char* name, QRect place, const QString& caption) {
         auto* control = new QLineEdit(this);
         control->setObjectName(QLatin1String(name));
         control->setAccessibleName(caption);
         control->setGeometry(place);
-        control->setFont(BoxFont(points));
+        control->setFont(BoxFont(9.75));
         return control;
     };
-    auto label = [this](const char* name, QRect place, const QString& caption) {
-        auto* control = new QLabel(caption, this);
-        control->setObjectName(QLatin1String(name));
-        control->setGeometry(place);
-        control->setAutoFillBackground(true);
-        return control;
-    };
-
-    txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), 9.75, QStringLiteral("GB"));
-    TxtMsize = box("TxtMsize", Twips(600, 4320, 1575, 315), 9.75, QStringLiteral("MB"));
-    txtKsize = box("txtKsize", Twips(600, 3840, 1575, 315), 9.75, QStringLiteral("KB"));
+    txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), QStringLiteral("GB"));
+    TxtMsize = box("TxtMsize", Twips(600, 4320, 1575, 315), QStringLiteral("MB"));
+    txtKsize = box("txtKsize", Twips(600, 3840, 1575, 315), QStringLiteral("KB"));
 
     cmdOpt = new QPushButton(QStringLiteral("<<"), this);
     cmdOpt->setObjectName(QStringLiteral("cmdOpt"));
     cmdOpt->setGeometry(Twips(6960, 3240, 375, 255));
     cmdOpt->setAccessibleName(QStringLiteral("显示大小面板")); // what a press does
 
-    TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), 9.75, QStringLiteral("十进制"));
-    TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), 9.75, QStringLiteral("十六进制"));
+    TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), QStringLiteral("十进制"));
+    TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), QStringLiteral("十六进制"));
     SetBackColor(TxtBoxHex, colours::White);
+}
 
-    // The bit buttons show their background colour flat on the face, as the
-    // classic Windows style paints a button: Fusion would draw a gradient.
+// Bits 31 to 16 above, 15 to 0 below, each with its weight as a tooltip.
+void Form1::CreateBitButtons() {
+    // They show their background colour flat on the face, as the classic
+    // Windows style paints a button: Fusion would draw a gradient.
     auto* flatFace = QStyleFactory::create(QStringLiteral("Windows"));
     flatFace->setParent(this);
     // Not exclusive and not checkable: a click toggles its own bit only. In
@@ -254,13 +256,21 @@ void Form1::CreateControls() {
                                .arg(QString::number(weight, 16).toUpper()));
         BitButton->addButton(button, index);
     }
+}
 
-    // A caption is its box's buddy: a screen reader relates the two, and it
-    // shows only while its box does.
+// A caption is its box's buddy: a screen reader relates the two, and it
+// shows only while its box does. The binary label's digits are its name.
+void Form1::CreateLabels() {
+    auto label = [this](const char* name, QRect place, const QString& caption) {
+        auto* control = new QLabel(caption, this);
+        control->setObjectName(QLatin1String(name));
+        control->setGeometry(place);
+        control->setAutoFillBackground(true);
+        return control;
+    };
     label("Label9", Twips(2280, 4800, 615, 255), QStringLiteral("GB"))->setBuddy(txtGsize);
     label("Label8", Twips(2280, 4320, 615, 255), QStringLiteral("MB"))->setBuddy(TxtMsize);
     label("Label7", Twips(2280, 3840, 615, 255), QStringLiteral("KB"))->setBuddy(txtKsize);
-    // Its digits are its accessible name.
     LableBin = label("LableBin", Twips(1440, 3240, 3735, 375), QStringLiteral("0"));
     label("Label6", Twips(480, 3240, 855, 495), QStringLiteral("二进制："))->setBuddy(LableBin);
     label("Label5", Twips(3720, 2760, 975, 255), QStringLiteral("十进制："))->setBuddy(TxtBoxDec);
@@ -271,14 +281,16 @@ void Form1::CreateControls() {
           Ruler(15, {5, 4, 3, 12, 4, 5, 6, 15, 6, 5, 6, 14, 6, 6, 7}));
     label("Label1", Twips(3240, 120, 1455, 375), QStringLiteral("寄存器计算"))
         ->setFont(BoxFont(12));
+}
 
-    // Boxes and buttons stack above the labels, which touch some of them.
+// Boxes and buttons stack above the labels, which touch some of them. Tab
+// reaches the bits first, as their tab indices come first in the form, from
+// bit 0 up; then the boxes and the toggle as they stand on the window.
+void Form1::SetControlOrder() {
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!qobject_cast<QLabel*>(control))
             control->raise();
     }
-
-    // The tab order: bit 0 to bit 31, then the boxes and the toggle.
     std::vector<QWidget*> tabOrder;
     for (int index = 0; index < 32; ++index)
         tabOrder.push_back(BitButton->button(index));

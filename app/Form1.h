@@ -82,6 +82,10 @@ class Form1 : public QWidget {
 
     // --- Start-up, toggle and backups (app/Form1.cpp) ---
     void CreateControls();
+    void CreateBoxes();
+    void CreateBitButtons();
+    void CreateLabels();
+    void SetControlOrder();
     void Form_Load();
     void cmdOpt_Click();
     // The caption of cmdOpt is the size panel's state: ">>" shown, "<<" hidden.
