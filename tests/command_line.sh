@@ -6,20 +6,21 @@
 set -u
 program=$1
 failures=0
-errors_file=$(mktemp)
-trap 'rm -f "$errors_file"' EXIT
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
 fail() { echo "$*"; failures=$((failures + 1)); }
-run() { # run ARGUMENT...: output, errors and status of the program without a display
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" 2>"$errors_file")
+run() { # run ARGUMENT...: every byte of output and errors, and the status, without a display
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err"
     status=$?
-    errors=$(cat "$errors_file")
+    output=$(cat "$out" && echo .) errors=$(cat "$err" && echo .)
+    output=${output%.} errors=${errors%.} lines=$(wc -l <"$err")
 }
-expect() { # expect STATUS OUTPUT ERROR-LINES ARGUMENT...
-    local want_status=$1 want_output=$2 lines=$3
+expect() { # expect STATUS OUTPUT ERROR-LINES ARGUMENT...: errors whole lines
+    local want_status=$1 want_output=$2 want_lines=$3
     shift 3
     run "$@"
     [[ $status == "$want_status" && ($want_output == any || $output == "$want_output") &&
-        $(printf "%s" "$errors" | grep -c '') == "$lines" ]] ||
+        $lines == "$want_lines" && ($lines == 0 || $errors == *$'\n') ]] ||
         fail "tavrin $*: status $status, output: $output, errors: $errors"
 }
 block='hex  0xDEADBEEF
@@ -28,15 +29,16 @@ bin  1101 1110 1010 1101 1011 1110 1110 1111
 bits 31 30 28 27 26 25 23 21 19 18 16 15 13 12 11 10 9 7 6 5 3 2 1 0
 KB   3648367.7333
 MB   3562.8591
-GB   3.4793'
+GB   3.4793
+'
 
-expect 0 "tavrin 1.0" 0 --version
-expect 0 "tavrin 1.0" 0 -platform offscreen -style Fusion --version
+expect 0 $'tavrin 1.0\n' 0 --version
+expect 0 $'tavrin 1.0\n' 0 -platform offscreen --style=Fusion --version
 expect 0 any 0 --help
 expect 0 "$block" 0 --print 0xdead_beef
 expect 0 "$block" 0 --print $'\t3735928559\r\n'
 run --print -- 0 -1
-[[ $output == *$'GB   0\n\nhex  0xFFFFFFFF'* ]] || fail "--print -- 0 -1: $output"
+[[ $output == *$'GB   0\n\nhex  0xFFFFFFFF'*$'GB   3.9999\n' ]] || fail "--print -- 0 -1: $output"
 expect 2 "" 1 --print 1 0x1FFFFFFFF
 expect 2 "" 1 --print
 expect 2 "" 1 1F
