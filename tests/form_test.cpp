@@ -16,7 +16,8 @@
 
 namespace {
 
-const QColor LightCyan(128, 255, 255), Red(255, 0, 0), White(255, 255, 255);
+const QColor LightCyan(128, 255, 255), Red(255, 0, 0), White(255, 255, 255),
+    LightBlue(128, 128, 255);
 
 const char* const Boxes[] = {"TxtBoxHex", "TxtBoxDec", "txtKsize", "TxtMsize", "txtGsize"};
 constexpr std::uint64_t Units[] = {0, 1, 1024, 1048576, 1073741824};
@@ -79,9 +80,16 @@ class FormTest : public QObject {
     QPushButton* bit(int index) { return button(QStringLiteral("BitButton(%1)").arg(index)); }
     QTimer* timer() { return form->findChild<QTimer*>(QStringLiteral("Timer1")); }
     QColor colour(const QString& name) { return box(name)->palette().color(QPalette::Base); }
-    // "ok" when a control's text stands out from its background, as the window
-    // server shows them, by WCAG 2's 4.5:1 at least; else the ratio and the two
-    // colours. Inside the frame (two pixels, a box's focus ring among them, and
+    static QString Named(const QColor& c) {
+        return c == LightCyan   ? "c"
+               : c == Red       ? "r"
+               : c == White     ? "w"
+               : c == LightBlue ? "b"
+                                : "-";
+    }
+    // A control's background colour (see Named) when its text stands out from
+    // it, as the window server shows them, by WCAG 2's 4.5:1 at least; else the
+    // ratio and the two colours. Inside the frame (two pixels, a box's focus ring among them, and
     // a bit's bevel) the background is the most frequent colour and the text the
     // pixel farthest from it; a box's caret, the background inverted, is left out.
     QString contrast(QWidget* control) {
@@ -111,7 +119,7 @@ class FormTest : public QObject {
             return Contrast(a, back) < Contrast(b, back);
         });
         const double ratio = Contrast(ink, back);
-        return ratio >= 4.5 ? "ok"
+        return ratio >= 4.5 ? Named(back)
                             : QString("%1:1, %2 on %3")
                                   .arg(ratio, 0, 'f', 2)
                                   .arg(QColor(ink).name(), QColor(back).name());
@@ -135,9 +143,9 @@ class FormTest : public QObject {
     }
 
     // What a check step reads: "= VIEWS", "has BOX TEXT", "colour BOX c|r|w", "focus NAME",
-    // "panel shown|hidden TITLE CAPTION", "labels TEXT|...", "clipboard TEXT", "contrast BOX|BIT
-    // ok" (else the ratio), "timer awake|asleep", "size WxH [maximized|resizable]", "stack ok" (no
-    // label above a box or a button), "text BOX fits|scrolls".
+    // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "contrast BOX|BIT c|r|w|b|-" (its
+    // background's colour, when its text is readable), "timer awake|asleep", "size WxH
+    // [maximized|resizable]".
     QString seen(const QString& verb, const QString& name) {
         const QColor c = box(name) ? colour(name) : QColor();
         const QWidget* focus = QApplication::focusWidget();
@@ -145,7 +153,7 @@ class FormTest : public QObject {
         if (verb == "=")
             return views();
         if (verb == "colour")
-            return name + (c == LightCyan ? " c" : c == Red ? " r" : c == White ? " w" : " ?");
+            return name + " " + Named(c);
         if (verb == "focus")
             return focus ? focus->objectName() : QString();
         if (verb == "panel") { // shown or hidden, the window's title and the toggle's caption
@@ -155,16 +163,6 @@ class FormTest : public QObject {
         }
         if (verb == "has")
             return name + " " + box(name)->text();
-        if (verb == "labels") { // every label showing; a ruler by its ends
-            QStringList texts;
-            for (const QLabel* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-                const QStringList words = label->text().split(u' ', Qt::SkipEmptyParts);
-                if (label->isVisible())
-                    texts << (words.size() > 2 ? words.first() + ".." + words.last()
-                                               : words.join(' '));
-            }
-            return texts.join(u'|');
-        }
         if (verb == "clipboard")
             return QApplication::clipboard()->text();
         if (verb == "contrast")
@@ -179,29 +177,7 @@ class FormTest : public QObject {
                     : resizable         ? " resizable"
                                         : "");
         }
-        if (verb == "text") { // the whole text shows, unscrolled, within the box's margins
-            QLineEdit* b = box(name);
-            const auto shownWithCaretAt = [b](int position) { // a box scrolls to its caret
-                b->setCursorPosition(position);
-                return b->grab().toImage();
-            };
-            const bool fits = shownWithCaretAt(0) == shownWithCaretAt(int(b->text().size()));
-            return name + (fits ? " fits" : " scrolls");
-        }
-        if (verb == "state") { // as a screen reader asks
-            const QAccessible::State s =
-                QAccessible::queryAccessibleInterface(bit(name.toInt()))->state();
-            return name + (s.checkable ? " checkable" : "") + (s.checked ? " checked" : "");
-        }
-        QStringList above; // labels stacked above a box or a button
-        bool control = false;
-        for (QObject* child : form->children()) {
-            const bool label = qobject_cast<QLabel*>(child);
-            if (label && control)
-                above << child->objectName();
-            control = control || (child->isWidgetType() && !label);
-        }
-        return above.isEmpty() ? "ok" : above.join(u' ');
+        return {};
     }
 
     // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
@@ -211,10 +187,9 @@ class FormTest : public QObject {
     // "repeat ...", "up ..." a held key's press, auto-repeat and release, with
     // a scan code; "clip TEXT"; "commit TEXT" from an input method; "xdotool
     // ARGS"; "wait MS" with the refresh cycle ticking by itself; "tick";
-    // "click BIT|NAME"; "press NAME" without the mouse; "value TEXT" given on
-    // the command line; "away" leaves the window and comes back; "maximize
-    // [window]" as a program, or the window's title bar, asks. Anything else
-    // is a check (see seen()).
+    // "click BIT|NAME"; "press NAME" without the mouse; "away" leaves the window and comes back;
+    // "maximize [window]" as a program, or the window's title bar, asks. Anything else is a check
+    // (see seen()).
     void step(const QString& line) {
         const QString verb = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
         const QString name = line.section(u' ', 1, 1), text = line.section(u' ', 2);
@@ -229,10 +204,6 @@ class FormTest : public QObject {
             if (at >= 0)
                 target->setSelection(at, given.indexOf(u']') - at - 1);
             QCoreApplication::processEvents(); // what entering the box leaves for later
-        } else if (verb == "popup") {          // the box's context menu, opened and closed again
-            QContextMenuEvent open(QContextMenuEvent::Keyboard, {}, {});
-            QApplication::sendEvent(box(rest), &open);
-            QApplication::activePopupWidget()->close();
         } else if (verb == "edit") {
             box(name)->setText(text);
         } else if (verb == "menu") {
@@ -282,8 +253,6 @@ class FormTest : public QObject {
                 rest[0].isDigit() ? bit(rest.toInt()) : form->findChild<QWidget*>(rest);
             QTest::mouseClick(target, Qt::LeftButton);
             QCoreApplication::processEvents();
-        } else if (verb == "value") {
-            form->ShowValue(value::ValueArgument(rest.toStdU16String()));
         } else if (verb == "press") {
             button(rest)->click();
         } else if (verb == "maximize") { // the request only: the next step follows at once
@@ -427,7 +396,6 @@ class FormTest : public QObject {
         // The window as it opens: the first tick finds nothing to do.
         QTest::newRow("opens") << R"(
             = 0x0|0|0|0|0|0
-            labels 0|二进制：|十进制：|十六进制：|31..16|15..0|寄存器计算
             panel hidden Tavrin V1.0 <<
             focus TxtBoxHex
             colour TxtBoxHex c
@@ -463,19 +431,6 @@ class FormTest : public QObject {
             key Return
             focus TxtBoxHex
             = 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3
-        )";
-        // Typing: a digit as the box takes it, Esc, an emptied box left.
-        QTest::newRow("typing") << R"(
-            TxtBoxHex=0x1
-            type f
-            = 0x1F|31|1 1111|0.0302|0.0000|0.0000
-            colour TxtBoxHex c
-            key Esc
-            = 0|0|0|0|0|0
-            key Backspace
-            key Tab
-            = 0x0|0|0|0|0|0
-            colour TxtBoxHex w
         )";
         // A refused text stays red and recorded until it changes, and is red
         // again when the refresh cycle puts it back.
@@ -518,83 +473,52 @@ class FormTest : public QObject {
             type 2
             = 0x800|2048|1000 0000 0000|2|0.0020|0.0000
         )";
-        // The refresh cycle: one box a tick, a refused text put back.
-        QTest::newRow("cycle") << R"(
-            edit TxtBoxHex G
-            edit TxtBoxDec 16
-            tick
-            = 0x0|16|0|0|0|0
-            tick
-            = 0x10|16|1 0000|0.0156|0.0000|0.0000
-        )";
-        QTest::newRow("context menu") << R"(
-            TxtBoxDec=
-            popup TxtBoxDec
-            = 0x0||0|0|0|0
-        )";
         QTest::newRow("bits") << R"(
             click 5
             click 7
-            contrast 7 ok
-            state 7 checkable checked
+            contrast 7 b
             edit TxtBoxHex 0x8zz
             tick
             = 0xA0|160|1010 0000|0.1562|0.0001|0.0000
         )";
-        QTest::newRow("size texts") << R"(
-            value 3735928559
-            press cmdOpt
-            text txtKsize fits
-        )";
-        QTest::newRow("command line") << R"(
-            value 31
-            = 0x1F|31|1 1111|0.0302|0.0000|0.0000
-            timer awake
-            tick
-            timer asleep
-        )";
         // Where the window server takes part:
         // A text stays readable on every colour a box or a bit takes, whatever
-        // the desktop's colour scheme: a box before its first focus, with the
-        // focus (light cyan), refused (red) and left (white); a bit set and clear.
+        // the desktop's colour scheme: a box with the focus (light cyan),
+        // refused (red) and left (white); a bit set (light blue) and clear.
         QTest::newRow("contrast") << R"(
             click cmdOpt
-            contrast TxtBoxDec ok
-            contrast txtKsize ok
-            contrast TxtMsize ok
-            contrast txtGsize ok
             TxtBoxHex=0x123456789
-            contrast TxtBoxHex ok
+            contrast TxtBoxHex c
             key End
-            contrast TxtBoxHex ok
+            contrast TxtBoxHex r
             TxtBoxDec=4294967296
-            contrast TxtBoxDec ok
+            contrast TxtBoxDec c
             key End
-            contrast TxtBoxDec ok
+            contrast TxtBoxDec r
             txtKsize=4194304
-            contrast txtKsize ok
+            contrast txtKsize c
             key End
-            contrast txtKsize ok
+            contrast txtKsize r
             TxtMsize=4096
-            contrast TxtMsize ok
+            contrast TxtMsize c
             key End
-            contrast TxtMsize ok
+            contrast TxtMsize r
             txtGsize=4
-            contrast txtGsize ok
+            contrast txtGsize c
             key End
-            contrast txtGsize ok
+            contrast txtGsize r
             TxtBoxHex=0x
             type F
-            contrast TxtBoxDec ok
-            contrast txtKsize ok
-            contrast TxtMsize ok
-            contrast txtGsize ok
+            contrast TxtBoxDec w
+            contrast txtKsize w
+            contrast TxtMsize w
+            contrast txtGsize w
             TxtBoxDec=1
-            contrast TxtBoxHex ok
+            contrast TxtBoxHex w
             click 5
-            contrast 5 ok
+            contrast 5 b
             click 5
-            contrast 5 ok
+            contrast 5 -
         )";
         QTest::newRow("chords") << R"(
             TxtBoxHex=0x[1]F
@@ -608,15 +532,10 @@ class FormTest : public QObject {
             key Ctrl+1
             = 7f|127|111 1111|0.1240|0.0001|0.0000
         )";
-        QTest::newRow("panel") << R"(
+        QTest::newRow("collapsed") << R"(
             TxtBoxDec=1
             key Return
             focus TxtBoxHex
-            click cmdOpt
-            panel shown Tavrin (By Dorrik) >>
-        )";
-        QTest::newRow("collapsed") << R"(
-            TxtBoxHex=0x0
             key Tab
             key Tab
             focus cmdOpt
@@ -626,7 +545,6 @@ class FormTest : public QObject {
             txtKsize=1
             press cmdOpt
             focus TxtBoxHex
-            stack ok
         )";
         QTest::newRow("away") << R"(
             click cmdOpt

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -79,6 +78,7 @@ TEST(Value, TextRules) {
         {"RemoveHead0", u"0", u"0"},
         {"WithoutHexPrefix", u"0x", u"0x"},
         {"IsHexStr", u" 0xABcd ", u"0xABcd"},
+        {"IsHexStr", u"0xFFFFFFFF", u"0xFFFFFFFF"},
         {"IsHexStr", u"123456789", u""},
         {"IsHexStr", u"0x0x1", u""},
         {"IsHexStr", u"0xG", u""},
@@ -86,8 +86,11 @@ TEST(Value, TextRules) {
         {"IsDecStr", u"00004294967295", u"4294967295"},
         {"IsDecStr", u"4294967296", u""},
         {"IsDecStr", u"1.0", u""},
+        {"IsKBStr", u"4194303", u"4194303"},
         {"IsKBStr", u"4194304", u""},
+        {"IsMBStr", u"4095", u"4095"},
         {"IsMBStr", u"4096", u""},
+        {"IsGBStr", u"4", u""},
         {"IsGBStr", u" 3 ", u"3"},
         {"IsGBStr", u"03", u""},
         {"HexStr2BinStr", u"x1 g2", u"1 0010"},
@@ -217,23 +220,6 @@ TEST(Value, ValueArgument) {
     };
     for (const auto& [argument, shown] : rows)
         EXPECT_EQ(Narrow(ValueArgument(argument)), Narrow(shown)) << Narrow(argument);
-}
-
-// Every view of a value, a line each.
-TEST(Value, ViewsText) {
-    const std::tuple<std::int32_t, int, const char*> rows[] = {
-        {0, 3, "bits none"},
-        {0, 6, "GB   0"},
-        {-2147483648, 3, "bits 31"},
-        {-2147483648, 4, "KB   2097152"},
-    };
-    for (const auto& [pattern, line, text] : rows) {
-        std::istringstream lines(Narrow(ViewsText(pattern)));
-        std::string seen;
-        for (int i = 0; i <= line; ++i)
-            std::getline(lines, seen);
-        EXPECT_EQ(seen, text) << pattern << " line " << line;
-    }
 }
 
 // Powers of two and their neighbours, every nibble value at every nibble
