@@ -27,7 +27,7 @@ Text YesNo(bool yes) {
 }
 
 // A double as plain digits, without the library's formatting.
-Text Number(double x) {
+Text Digits(double x) {
     char digits[64];
     std::snprintf(digits, sizeof digits, "%.17g", x);
     return {digits, digits + std::char_traits<char>::length(digits)};
@@ -55,16 +55,16 @@ const std::map<std::string, std::function<Text(const Text&)>> Rules = {
     {"IsHexChar", [](const Text& t) { return YesNo(IsHexChar(t) == True); }},
     {"IsHexEntry", [](const Text& t) { return YesNo(IsEntry(HexEntry, t)); }},
     {"IsDecEntry", [](const Text& t) { return YesNo(IsEntry(DecEntry, t)); }},
-    {"LeadingNumber", [](const Text& t) { return Number(LeadingNumber(t)); }},
-    {"SignificantLength", [](const Text& t) { return Number(SignificantLength(t)); }},
-    {"DecStr2DoubleValue", [](const Text& t) { return Number(DecStr2DoubleValue(t)); }},
-    {"HexStr2DecDoubleValue", [](const Text& t) { return Number(HexStr2DecDoubleValue(t)); }},
+    {"LeadingNumber", [](const Text& t) { return Digits(LeadingNumber(t)); }},
+    {"SignificantLength", [](const Text& t) { return Digits(SignificantLength(t)); }},
+    {"DecStr2DoubleValue", [](const Text& t) { return Digits(DecStr2DoubleValue(t)); }},
+    {"HexStr2DecDoubleValue", [](const Text& t) { return Digits(HexStr2DecDoubleValue(t)); }},
     {"GeneralNumberText", [](const Text& t) { return GeneralNumberText(Double(t)); }},
     {"FixedText 4", [](const Text& t) { return FixedText(Double(t), 4); }},
     {"DecimalDigits", [](const Text& t) { return DecimalDigits(Double(t)); }},
     {"SizeFieldText", [](const Text& t) { return SizeFieldText(Double(t)); }},
     {"DoubleValue2LongValue",
-     [](const Text& t) { return Number(DoubleValue2LongValue(Double(t))); }},
+     [](const Text& t) { return Digits(DoubleValue2LongValue(Double(t))); }},
     {"KB in MB", [](const Text& t) { return ConvertedSizeText(Double(t), 1024, 1048576); }},
     {"GB in KB", [](const Text& t) { return ConvertedSizeText(Double(t), 1073741824, 1024); }},
 };
