@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -37,87 +36,74 @@ double Double(const Text& digits) {
     return std::stod(Narrow(digits));
 }
 
-// Every rule, by name, on a text (a number given as digits), its answer as a text.
-const std::map<std::string, std::function<Text(const Text&)>> Rules = {
-    {"Trim", Trim},
-    {"TrimLine", TrimLine},
-    {"RemoveHead0", RemoveHead0},
-    {"WithoutHexPrefix", WithoutHexPrefix},
-    {"IsHexStr", IsHexStr},
-    {"IsDecStr", IsDecStr},
-    {"IsKBStr", IsKBStr},
-    {"IsMBStr", IsMBStr},
-    {"IsGBStr", IsGBStr},
-    {"ValueArgument", ValueArgument},
-    {"HexStr2BinStr", HexStr2BinStr},
-    {"GetFormatBinStr", GetFormatBinStr},
-    {"IsDot", [](const Text& t) { return YesNo(IsDot(t) == True); }},
-    {"IsHexChar", [](const Text& t) { return YesNo(IsHexChar(t) == True); }},
-    {"IsHexEntry", [](const Text& t) { return YesNo(IsEntry(HexEntry, t)); }},
-    {"IsDecEntry", [](const Text& t) { return YesNo(IsEntry(DecEntry, t)); }},
-    {"LeadingNumber", [](const Text& t) { return Digits(LeadingNumber(t)); }},
-    {"SignificantLength", [](const Text& t) { return Digits(SignificantLength(t)); }},
-    {"DecStr2DoubleValue", [](const Text& t) { return Digits(DecStr2DoubleValue(t)); }},
-    {"HexStr2DecDoubleValue", [](const Text& t) { return Digits(HexStr2DecDoubleValue(t)); }},
-    {"GeneralNumberText", [](const Text& t) { return GeneralNumberText(Double(t)); }},
-    {"FixedText 4", [](const Text& t) { return FixedText(Double(t), 4); }},
-    {"SizeFieldText", [](const Text& t) { return SizeFieldText(Double(t)); }},
-    {"DoubleValue2LongValue",
-     [](const Text& t) { return Digits(DoubleValue2LongValue(Double(t))); }},
-    {"KB in MB", [](const Text& t) { return ConvertedSizeText(Double(t), 1024, 1048576); }},
-    {"GB in KB", [](const Text& t) { return ConvertedSizeText(Double(t), 1073741824, 1024); }},
-};
+// The rules that answer other than with a text, their answer as one (a
+// number given as digits).
+using Rule = std::function<Text(const Text&)>;
+const Rule IsDotYesNo = [](const Text& t) { return YesNo(IsDot(t) == True); };
+const Rule IsHexCharYesNo = [](const Text& t) { return YesNo(IsHexChar(t) == True); };
+const Rule TakesHex = [](const Text& t) { return YesNo(IsEntry(HexEntry, t)); };
+const Rule TakesDec = [](const Text& t) { return YesNo(IsEntry(DecEntry, t)); };
+const Rule LeadingNumberOf = [](const Text& t) { return Digits(LeadingNumber(t)); };
+const Rule SignificantLengthOf = [](const Text& t) { return Digits(SignificantLength(t)); };
+const Rule DecStrValue = [](const Text& t) { return Digits(DecStr2DoubleValue(t)); };
+const Rule HexStrValue = [](const Text& t) { return Digits(HexStr2DecDoubleValue(t)); };
+const Rule General = [](const Text& t) { return GeneralNumberText(Double(t)); };
+const Rule Fixed4 = [](const Text& t) { return FixedText(Double(t), 4); };
+const Rule SizeField = [](const Text& t) { return SizeFieldText(Double(t)); };
+const Rule LongValue = [](const Text& t) { return Digits(DoubleValue2LongValue(Double(t))); };
+const Rule KBinMB = [](const Text& t) { return ConvertedSizeText(Double(t), 1024, 1048576); };
+const Rule GBinKB = [](const Text& t) { return ConvertedSizeText(Double(t), 1073741824, 1024); };
 
 } // namespace
 
 TEST(Value, TextRules) {
-    const std::tuple<const char*, Text, Text> rows[] = {
-        {"Trim", u" \t1 2 ", u"\t1 2"},
-        {"TrimLine", u" \t\r\n7f \t\r\n", u"7f"},
-        {"RemoveHead0", u"0", u"0"},
-        {"WithoutHexPrefix", u"0x", u"0x"},
-        {"IsHexStr", u" 0xABcd ", u"0xABcd"},
-        {"IsHexStr", u"0xFFFFFFFF", u"0xFFFFFFFF"},
-        {"IsHexStr", u"123456789", u""},
-        {"IsHexStr", u"0x0x1", u""},
-        {"IsHexStr", u"0xG", u""},
-        {"IsDecStr", u" 007 ", u"7"},
-        {"IsDecStr", u"00004294967295", u"4294967295"},
-        {"IsDecStr", u"4294967296", u""},
-        {"IsDecStr", u"1.0", u""},
-        {"IsKBStr", u"4194303", u"4194303"},
-        {"IsKBStr", u"4194304", u""},
-        {"IsMBStr", u"4095", u"4095"},
-        {"IsMBStr", u"4096", u""},
-        {"IsGBStr", u"4", u""},
-        {"IsGBStr", u" 3 ", u"3"},
-        {"IsGBStr", u"03", u""},
-        {"HexStr2BinStr", u"x1 g2", u"1 0010"},
-        {"GetFormatBinStr", u" 1 0\t1", u"10\t1"},
-        {"IsDot", u" 1.5 ", u"yes"},
-        {"IsHexChar", u"F0", u"no"},
-        {"IsHexEntry", u"x0", u"yes"},
-        {"IsHexEntry", u"123456789", u"no"},
-        {"IsDecEntry", u"1.5", u"no"},
-        {"IsDecEntry", Text(40000, u'0'), u"no"},
-        {"LeadingNumber", u"12ab", u"12"},
-        {"LeadingNumber", u"1.5.2", u"1.5"},
-        {"SignificantLength", u"000", u"0"},
-        {"DecStr2DoubleValue", u"1.5", u"105"},
-        {"DecStr2DoubleValue", Text(400, u'0') + u"8", u"8"},
-        {"HexStr2DecDoubleValue", u"50x12", u"327698"},
-        {"GeneralNumberText", u"0.30000000000000004", u".3"},
-        {"FixedText 4", u"0.03125", u"0.0313"},
-        {"FixedText 4", u"-0.00001", u"0.0000"},
-        {"SizeFieldText", u"0.999755859375", u"0.9997"},
-        {"DoubleValue2LongValue", u"2.5", u"2"},
-        {"DoubleValue2LongValue", u"3.5", u"4"},
-        {"KB in MB", u"32", u"0.0313"},
-        {"KB in MB", u"4096", u"4"},
-        {"GB in KB", u"3", u"3145728"},
+    const std::tuple<Rule, Text, Text> rows[] = {
+        {Trim, u" \t1 2 ", u"\t1 2"},
+        {TrimLine, u" \t\r\n7f \t\r\n", u"7f"},
+        {RemoveHead0, u"0", u"0"},
+        {WithoutHexPrefix, u"0x", u"0x"},
+        {IsHexStr, u" 0xABcd ", u"0xABcd"},
+        {IsHexStr, u"0xFFFFFFFF", u"0xFFFFFFFF"},
+        {IsHexStr, u"123456789", u""},
+        {IsHexStr, u"0x0x1", u""},
+        {IsHexStr, u"0xG", u""},
+        {IsDecStr, u" 007 ", u"7"},
+        {IsDecStr, u"00004294967295", u"4294967295"},
+        {IsDecStr, u"4294967296", u""},
+        {IsDecStr, u"1.0", u""},
+        {IsKBStr, u"4194303", u"4194303"},
+        {IsKBStr, u"4194304", u""},
+        {IsMBStr, u"4095", u"4095"},
+        {IsMBStr, u"4096", u""},
+        {IsGBStr, u"4", u""},
+        {IsGBStr, u" 3 ", u"3"},
+        {IsGBStr, u"03", u""},
+        {HexStr2BinStr, u"x1 g2", u"1 0010"},
+        {GetFormatBinStr, u" 1 0\t1", u"10\t1"},
+        {IsDotYesNo, u" 1.5 ", u"yes"},
+        {IsHexCharYesNo, u"F0", u"no"},
+        {TakesHex, u"x0", u"yes"},
+        {TakesHex, u"123456789", u"no"},
+        {TakesDec, u"1.5", u"no"},
+        {TakesDec, Text(40000, u'0'), u"no"},
+        {LeadingNumberOf, u"12ab", u"12"},
+        {LeadingNumberOf, u"1.5.2", u"1.5"},
+        {SignificantLengthOf, u"000", u"0"},
+        {DecStrValue, u"1.5", u"105"},
+        {DecStrValue, Text(400, u'0') + u"8", u"8"},
+        {HexStrValue, u"50x12", u"327698"},
+        {General, u"0.30000000000000004", u".3"},
+        {Fixed4, u"0.03125", u"0.0313"},
+        {Fixed4, u"-0.00001", u"0.0000"},
+        {SizeField, u"0.999755859375", u"0.9997"},
+        {LongValue, u"2.5", u"2"},
+        {LongValue, u"3.5", u"4"},
+        {KBinMB, u"32", u"0.0313"},
+        {KBinMB, u"4096", u"4"},
+        {GBinKB, u"3", u"3145728"},
     };
     for (const auto& [rule, input, expected] : rows)
-        EXPECT_EQ(Narrow(Rules.at(rule)(input)), Narrow(expected)) << rule << " " << Narrow(input);
+        EXPECT_EQ(Narrow(rule(input)), Narrow(expected)) << Narrow(input);
 }
 
 // What a key press types into a box: the character it leaves (0 for none),
