@@ -78,6 +78,8 @@ TEST(CommandLine, CannotStart) {
          "tavrin: cannot reach the display (platform wayland, display 'w-1'; platform xcb, "
          "display '\\x1B[31m:9\\n'); run it on a desktop, or under Xvfb (Debian's xvfb): "
          "xvfb-run -a 't'."},
+        {{{"wayland"}, here, ":1", "", "t"},
+         "tavrin: cannot reach the display (platform wayland, display 'wayland-0')."},
         {{{std::string(300, 'x')}, here, "", "", "t"},
          "tavrin: there is no platform '" + std::string(80, 'x') +
              "...'; the platforms here are "
