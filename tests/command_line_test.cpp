@@ -11,20 +11,13 @@
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
+// A command line's words, after the program's name.
+std::vector<std::string> Arguments(const std::string& line) {
     std::istringstream words(line);
-    std::vector<std::string> all;
+    std::vector<std::string> all = {"tavrin"};
     for (std::string word; words >> word;)
         all.push_back(word);
     return all;
-}
-
-// The words after the program's name, joined by spaces.
-std::string Joined(const std::vector<std::string>& words) {
-    std::string out;
-    for (std::size_t i = 1; i < words.size(); ++i)
-        out += (i > 1 ? " " : "") + words[i];
-    return out;
 }
 
 } // namespace
@@ -45,10 +38,9 @@ TEST(CommandLine, SplitQtOptions) {
         {"31 -platform", "-platform", "31"},
     };
     for (const auto& [arguments, qt, own] : rows) {
-        const SplitArguments split = SplitQtOptions(Words("tavrin " + std::string(arguments)));
-        const auto seen =
-            std::tuple(split.qt[0], Joined(split.qt), split.own[0], Joined(split.own));
-        EXPECT_EQ(seen, std::tuple("tavrin", qt, "tavrin", own)) << arguments;
+        const SplitArguments split = SplitQtOptions(Arguments(arguments));
+        EXPECT_EQ(std::tuple(split.qt, split.own), std::tuple(Arguments(qt), Arguments(own)))
+            << arguments;
     }
 }
 
@@ -60,9 +52,7 @@ TEST(CommandLine, QtOptionValue) {
         {"-platform wayland -display :1", "platform", "wayland"},
     };
     for (const auto& [arguments, name, value] : rows)
-        EXPECT_EQ(SplitQtOptions(Words("tavrin " + std::string(arguments))).QtOptionValue(name),
-                  value)
-            << arguments;
+        EXPECT_EQ(SplitQtOptions(Arguments(arguments)).QtOptionValue(name), value) << arguments;
 }
 
 // The one line said when no platform starts.

@@ -2,7 +2,6 @@
 // Drives a real Form1 by keys, clicks and ticks, each case a script of steps.
 // The cases named in tests/CMakeLists.txt run on a real X server too: there
 // the window server takes part (window size, focus and activation, clipboard).
-#include "CommandLine.h"
 #include "Form1.h"
 
 #include <QtTest>
@@ -70,9 +69,7 @@ class FormTest : public QObject {
         form->show();
         form->activateWindow();
         QApplication::clipboard()->clear();
-        return QGuiApplication::platformName() == "wayland" // no activation there
-                   ? QTest::qWaitForWindowExposed(form.get())
-                   : QTest::qWaitForWindowActive(form.get());
+        return QTest::qWaitForWindowActive(form.get());
     }
     QLineEdit* box(const QString& name) { return form->findChild<QLineEdit*>(name); }
     QPushButton* button(const QString& name) { return form->findChild<QPushButton*>(name); }
@@ -97,19 +94,15 @@ class FormTest : public QObject {
                                 ->grabWindow(form->winId())
                                 .toImage()
                                 .convertToFormat(QImage::Format_RGB32);
-        const auto pixels = [&](const QRect& r) { // from the control's logical pixels
-            const QPointF at = control->mapTo(form.get(), r.topLeft());
-            return QRectF(at * shot.devicePixelRatio(), r.size() * shot.devicePixelRatio())
-                .toAlignedRect();
-        };
-        const QRect inside = pixels(control->rect().adjusted(3, 3, -3, -3));
+        const QPoint at = control->mapTo(form.get(), QPoint()); // a pixel a logical pixel here
+        const QRect inside = control->rect().adjusted(3, 3, -3, -3).translated(at);
         const QRect caret = qobject_cast<QLineEdit*>(control)
-                                ? pixels(control->inputMethodQuery(Qt::ImCursorRectangle).toRect())
+                                ? control->inputMethodQuery(Qt::ImCursorRectangle).toRect()
                                 : QRect();
         QHash<QRgb, int> counts;
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             for (int x = inside.left(); x <= inside.right(); ++x)
-                if (!caret.contains(x, y))
+                if (!caret.translated(at).contains(x, y))
                     ++counts[shot.pixel(x, y)];
         const QList<QRgb> colours = counts.keys();
         const QRgb back = *std::max_element(colours.begin(), colours.end(),
@@ -145,12 +138,11 @@ class FormTest : public QObject {
     // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "contrast BOX|BIT c|r|w|b|-" (its
     // background's colour, when its text is readable), "timer awake|asleep".
     QString seen(const QString& verb, const QString& name) {
-        const QColor c = box(name) ? colour(name) : QColor();
         const QWidget* focus = QApplication::focusWidget();
         if (verb == "=")
             return views();
         if (verb == "colour")
-            return name + " " + Named(c);
+            return name + " " + Named(colour(name));
         if (verb == "focus")
             return focus ? focus->objectName() : QString();
         if (verb == "panel") { // shown or hidden, the window's title and the toggle's caption
@@ -172,13 +164,14 @@ class FormTest : public QObject {
 
     // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
     // selected; "edit BOX TEXT" sets a text without a key; "menu BOX
-    // paste|cut|del|undo" as the context menu does; "type KEYS"; "key CHORD"
-    // pressed, then released where the focus went; "down CHORD [SCAN]",
-    // "repeat ...", "up ..." a held key's press, auto-repeat and release, with
-    // a scan code; "clip TEXT"; "commit TEXT" from an input method; "xdotool
-    // ARGS"; "wait MS" with the refresh cycle ticking by itself; "tick";
-    // "click BIT|NAME"; "press NAME" without the mouse; "away" leaves the window
-    // and comes back. Anything else is a check (see seen()).
+    // paste|cut|del|undo" as the context menu does; "show TEXT" as given at
+    // start-up; "type KEYS"; "key CHORD" pressed, then released where the
+    // focus went; "down CHORD [SCAN]", "repeat ...", "up ..." a held key's
+    // press, auto-repeat and release, with a scan code; "clip TEXT"; "commit
+    // TEXT" from an input method; "xdotool ARGS"; "wait MS" with the refresh
+    // cycle ticking by itself; "tick"; "click BIT|NAME"; "press NAME" without
+    // the mouse; "away" leaves the window and comes back. Anything else is a
+    // check (see seen()).
     void step(const QString& line) {
         const QString verb = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
         const QString name = line.section(u' ', 1, 1), text = line.section(u' ', 2);
@@ -195,12 +188,11 @@ class FormTest : public QObject {
             QCoreApplication::processEvents(); // what entering the box leaves for later
         } else if (verb == "edit") {
             box(name)->setText(text);
-        } else if (verb == "menu") {
-            static const QMap<QString, void (QLineEdit::*)()> edits{{"paste", &QLineEdit::paste},
-                                                                    {"cut", &QLineEdit::cut},
-                                                                    {"del", &QLineEdit::del},
-                                                                    {"undo", &QLineEdit::undo}};
-            (box(name)->*edits[text])();
+        } else if (verb == "menu") { // the line edit's slots, and its Delete
+            text == "del" ? box(name)->del()
+                          : void(QMetaObject::invokeMethod(box(name), qPrintable(text)));
+        } else if (verb == "show") { // a value given at start-up
+            form->ShowValue(rest.toStdU16String());
         } else if (verb == "type") { // a character beyond ASCII comes with no key code
             for (const QString& c : rest.split(QRegularExpression("\\b|\\B"), Qt::SkipEmptyParts)) {
                 if (c.size() == 1 && c[0].unicode() < 128)
@@ -253,6 +245,11 @@ class FormTest : public QObject {
         } else {
             QCOMPARE(seen(verb, name), rest);
         }
+    }
+
+    void run(const QStringList& steps) {
+        for (const QString& line : steps)
+            QVERIFY2((step(line), !QTest::currentTestFailed()), qPrintable("at step: " + line));
     }
 
     std::mt19937 random;
@@ -367,6 +364,15 @@ class FormTest : public QObject {
             tick
             timer asleep
         )";
+        // A value given at start-up, in hexadecimal or decimal, shows in every view.
+        QTest::newRow("starts with a value") << R"(
+            show 0x80000000
+            = 0x80000000|2147483648|1000 0000 0000 0000 0000 0000 0000 0000|2097152|2048|2
+            show 31
+            tick
+            timer asleep
+            = 0x1F|31|1 1111|0.0302|0.0000|0.0000
+        )";
         // Each box takes its digits up to its limit, and Return or the keypad's
         // Enter moves on from each.
         QTest::newRow("each box") << R"(
@@ -423,45 +429,6 @@ class FormTest : public QObject {
             type 2
             = 0x800|2048|1000 0000 0000|2|0.0020|0.0000
         )";
-        // Where the window server takes part:
-        // A text stays readable on every colour a box or a bit takes, whatever
-        // the desktop's colour scheme: a box with the focus (light cyan),
-        // refused (red) and left (white); a bit set (light blue) and clear.
-        QTest::newRow("contrast") << R"(
-            click cmdOpt
-            TxtBoxHex=0x123456789
-            contrast TxtBoxHex c
-            key End
-            contrast TxtBoxHex r
-            TxtBoxDec=4294967296
-            contrast TxtBoxDec c
-            key End
-            contrast TxtBoxDec r
-            txtKsize=4194304
-            contrast txtKsize c
-            key End
-            contrast txtKsize r
-            TxtMsize=4096
-            contrast TxtMsize c
-            key End
-            contrast TxtMsize r
-            txtGsize=4
-            contrast txtGsize c
-            key End
-            contrast txtGsize r
-            TxtBoxHex=0x
-            type F
-            contrast TxtBoxDec w
-            contrast txtKsize w
-            contrast TxtMsize w
-            contrast txtGsize w
-            TxtBoxDec=1
-            contrast TxtBoxHex w
-            click 5
-            contrast 5 b
-            click 5
-            contrast 5 -
-        )";
         QTest::newRow("chords") << R"(
             TxtBoxHex=0x[1]F
             key Ctrl+C
@@ -515,32 +482,31 @@ class FormTest : public QObject {
         QFETCH(QString, steps);
         if (steps.contains("xdotool") && QGuiApplication::platformName() != "xcb")
             QSKIP("real keys need an X server");
-        for (const QString& line :
-             steps.split(QRegularExpression("\\s*\n\\s*"), Qt::SkipEmptyParts)) {
-            QVERIFY2((step(line), !QTest::currentTestFailed()), qPrintable("at step: " + line));
-        }
+        run(steps.split(QRegularExpression("\\s*\n\\s*"), Qt::SkipEmptyParts));
     }
 
-    // The window shows a value as --print prints it, for a sample of the range
-    // typed into the decimal box: the bits as the buttons show them.
-    void printedViews() {
-        for (std::uint64_t i = 0; i <= 1500; ++i) {
-            const std::string digits = std::to_string(i * 0xFFFFFFFF / 1500);
-            form->ShowValue(value::Text(digits.begin(), digits.end()));
-            QStringList bits;
-            for (int index = 31; index >= 0; --index) {
-                if (bit(index)->text() == "1")
-                    bits << QString::number(index);
-            }
-            const QString shown =
-                QString("hex  %1\ndec  %2\nbin  %3\nbits %4\nKB   %5\nMB   %6\nGB   %7\n")
-                    .arg(box("TxtBoxHex")->text(), box("TxtBoxDec")->text(),
-                         form->findChild<QLabel*>("LableBin")->text(),
-                         bits.isEmpty() ? "none" : bits.join(u' '), box("txtKsize")->text(),
-                         box("TxtMsize")->text(), box("txtGsize")->text());
-            const CommandLine printed = ParseCommandLine({"tavrin", "--print", digits});
-            QCOMPARE(shown, QString::fromStdString(printed.output));
+    // A text stays readable on every colour a box or a bit takes, as the window
+    // server shows it, whatever the desktop's colour scheme: each box with the
+    // focus (light cyan), refused at its limit (red) and left (white); a bit set
+    // (light blue) and clear.
+    void contrast() {
+        QStringList steps = {"click cmdOpt"};
+        for (int i = 0; i < 5; ++i) {
+            const QString b = Boxes[i], limit = i ? QString::number(Limits[i]) : "0x123456789";
+            steps << b + "=" + limit << "contrast " + b + " c"
+                  << "key End"
+                  << "contrast " + b + " r";
         }
+        steps << "TxtBoxHex=0x"
+              << "type F";
+        for (int i = 1; i < 5; ++i)
+            steps << "contrast " + QString(Boxes[i]) + " w";
+        run(steps << "TxtBoxDec=1"
+                  << "contrast TxtBoxHex w"
+                  << "click 5"
+                  << "contrast 5 b"
+                  << "click 5"
+                  << "contrast 5 -");
     }
 
     // Random user sessions on a real Form1: any key or chord in any box, clipboard

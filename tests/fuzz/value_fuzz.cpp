@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 using namespace value;
 
@@ -37,11 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(text.data(), data, text.size() * 2);
 
     // The checks and helpers never raise, for any text of any length.
-    const Text hex = IsHexStr(text), dec = IsDecStr(text);
-    const Text kb = IsKBStr(text), mb = IsMBStr(text), gb = IsGBStr(text);
+    const Text hex = IsHexStr(text), trimmed = Trim(text);
     (void)IsDot(text), (void)IsHexChar(text), (void)RemoveHead0(text), (void)GetFormatBinStr(text);
     (void)HexStr2BinStr(text), (void)LeadingNumber(text), (void)SignificantLength(text);
-    const Text trimmed = Trim(text);
 
     if (!hex.empty()) {
         CheckHexValue(hex);
@@ -49,16 +48,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (IsHexEntry(trimmed))
         CheckHexValue(trimmed); // what a key release in the hexadecimal box converts
-    if (!dec.empty())
-        CheckWholeNumber(dec, 1);
-    if (!IsOutOfRange(trimmed, 4294967296.0))
-        CheckWholeNumber(trimmed, 1); // what a key release in the decimal box converts
-    if (!kb.empty())
-        CheckWholeNumber(kb, 1024);
-    if (!mb.empty())
-        CheckWholeNumber(mb, 1048576);
-    if (!gb.empty())
-        CheckWholeNumber(gb, 1073741824);
+    // What each whole-number box accepts; with the decimal box's key release.
+    const std::pair<Text, double> wholeNumbers[] = {
+        {IsDecStr(text), 1},
+        {IsKBStr(text), 1024},
+        {IsMBStr(text), 1048576},
+        {IsGBStr(text), 1073741824},
+        {IsOutOfRange(trimmed, 4294967296.0) ? u"" : trimmed, 1}};
+    for (const auto& [accepted, unit] : wholeNumbers) {
+        if (!accepted.empty())
+            CheckWholeNumber(accepted, unit);
+    }
 
     // What the command line reads opens in its box as a paste would, with all
     // its views; what a paste takes into the decimal box, or into the
