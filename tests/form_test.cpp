@@ -15,8 +15,11 @@
 
 namespace {
 
-const QColor LightCyan(128, 255, 255), Red(255, 0, 0), White(255, 255, 255),
-    LightBlue(128, 128, 255);
+// The colours the program gives a control, by their names in the checks.
+const QMap<QRgb, QString> Colours = {{qRgb(128, 255, 255), "c"},
+                                     {qRgb(255, 0, 0), "r"},
+                                     {qRgb(255, 255, 255), "w"},
+                                     {qRgb(128, 128, 255), "b"}};
 
 const char* const Boxes[] = {"TxtBoxHex", "TxtBoxDec", "txtKsize", "TxtMsize", "txtGsize"};
 constexpr std::uint64_t Units[] = {0, 1, 1024, 1048576, 1073741824};
@@ -75,19 +78,19 @@ class FormTest : public QObject {
     QPushButton* button(const QString& name) { return form->findChild<QPushButton*>(name); }
     QPushButton* bit(int index) { return button(QStringLiteral("BitButton(%1)").arg(index)); }
     QTimer* timer() { return form->findChild<QTimer*>(QStringLiteral("Timer1")); }
-    QColor colour(const QString& name) { return box(name)->palette().color(QPalette::Base); }
-    static QString Named(const QColor& c) {
-        return c == LightCyan   ? "c"
-               : c == Red       ? "r"
-               : c == White     ? "w"
-               : c == LightBlue ? "b"
-                                : "-";
+    QString colour(const QString& name) {
+        return Colours.value(box(name)->palette().color(QPalette::Base).rgb(), "-");
     }
-    // A control's background colour (see Named) when its text stands out from
+    static QString FocusName() {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : "";
+    }
+    // A control's background colour (see Colours) when its text stands out from
     // it, as the window server shows them, by WCAG 2's 4.5:1 at least; else the
-    // ratio and the two colours. Inside the frame (two pixels, a box's focus ring among them, and
-    // a bit's bevel) the background is the most frequent colour and the text the
-    // pixel farthest from it; a box's caret, the background inverted, is left out.
+    // ratio and the two colours. Inside the frame (two pixels, a box's focus
+    // ring among them, and a bit's bevel) the background is the most frequent
+    // colour and the text the pixel farthest from it; a box's caret, the
+    // background inverted, is left out.
     QString contrast(QWidget* control) {
         form->repaint(); // painted and handed to the window server now
         const QImage shot = form->screen()
@@ -96,22 +99,20 @@ class FormTest : public QObject {
                                 .convertToFormat(QImage::Format_RGB32);
         const QPoint at = control->mapTo(form.get(), QPoint()); // a pixel a logical pixel here
         const QRect inside = control->rect().adjusted(3, 3, -3, -3).translated(at);
-        const QRect caret = qobject_cast<QLineEdit*>(control)
-                                ? control->inputMethodQuery(Qt::ImCursorRectangle).toRect()
-                                : QRect();
+        const QRect caret =
+            qobject_cast<QLineEdit*>(control)
+                ? control->inputMethodQuery(Qt::ImCursorRectangle).toRect().translated(at)
+                : QRect();
         QHash<QRgb, int> counts;
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             for (int x = inside.left(); x <= inside.right(); ++x)
-                if (!caret.translated(at).contains(x, y))
+                if (!caret.contains(x, y))
                     ++counts[shot.pixel(x, y)];
         const QList<QRgb> colours = counts.keys();
-        const QRgb back = *std::max_element(colours.begin(), colours.end(),
-                                            [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
-        const QRgb ink = *std::max_element(colours.begin(), colours.end(), [&](QRgb a, QRgb b) {
-            return Contrast(a, back) < Contrast(b, back);
-        });
+        const QRgb back = std::ranges::max(colours, {}, [&](QRgb c) { return counts[c]; });
+        const QRgb ink = std::ranges::max(colours, {}, [&](QRgb c) { return Contrast(c, back); });
         const double ratio = Contrast(ink, back);
-        return ratio >= 4.5 ? Named(back)
+        return ratio >= 4.5 ? Colours.value(back, "-")
                             : QString("%1:1, %2 on %3")
                                   .arg(ratio, 0, 'f', 2)
                                   .arg(QColor(ink).name(), QColor(back).name());
@@ -134,24 +135,21 @@ class FormTest : public QObject {
         return texts.join(u'|');
     }
 
-    // What a check step reads: "= VIEWS", "has BOX TEXT", "colour BOX c|r|w", "focus NAME",
+    // What a check step reads: "= VIEWS", "colour BOX c|r|w", "focus NAME",
     // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "contrast BOX|BIT c|r|w|b|-" (its
     // background's colour, when its text is readable), "timer awake|asleep".
     QString seen(const QString& verb, const QString& name) {
-        const QWidget* focus = QApplication::focusWidget();
         if (verb == "=")
             return views();
         if (verb == "colour")
-            return name + " " + Named(colour(name));
+            return name + " " + colour(name);
         if (verb == "focus")
-            return focus ? focus->objectName() : QString();
+            return FocusName();
         if (verb == "panel") { // shown or hidden, the window's title and the toggle's caption
             const bool shown = box("txtGsize")->geometry().bottom() < form->height();
             return (shown ? "shown " : "hidden ") + form->windowTitle() + " " +
                    button("cmdOpt")->text();
         }
-        if (verb == "has")
-            return name + " " + box(name)->text();
         if (verb == "clipboard")
             return QApplication::clipboard()->text();
         if (verb == "contrast")
@@ -300,8 +298,7 @@ class FormTest : public QObject {
         const int at = pick(text.size() + 1), length = std::min<int>(pick(3), text.size() - at);
         const int scan = 10 + pick(heldKeys.size());
         const QString heldKey = heldKeys[scan - 10] + " " + QString::number(scan);
-        const QWidget* had = QApplication::focusWidget();
-        const QString focus = had ? had->objectName() : "";
+        const QString focus = FocusName();
         const QString steps[] = {
             typed, typed, QString("key ") + pickFrom(keys), "clip " + randomText(),
             "edit " + name + " " + randomText(),
@@ -316,8 +313,7 @@ class FormTest : public QObject {
         const QString chosen = pickFrom(steps), verb = chosen.section(u' ', 0, 0);
         for (int i = chosen == "tick" ? 6 : 1; i > 0; --i) // one box a tick
             step(chosen);
-        const QWidget* now = QApplication::focusWidget();
-        account(chosen, focus, now ? now->objectName() : "");
+        account(chosen, focus, FocusName());
         for (const char* b : Boxes) {
             if (edited.value(b, box(b)->text()) != box(b)->text())
                 edited.remove(b);
@@ -343,9 +339,9 @@ class FormTest : public QObject {
                                   : digits.match(t).hasMatch() && Number(t, 10) < Limits[i];
         const std::uint64_t held =
             i == 0 ? Number(typed.captured(2), 16) : Number(t, 10) * Units[i];
-        if (keyDown(b) || edited.contains(b) || (taken && colour(b) != Red && held == v))
+        if (keyDown(b) || edited.contains(b) || (taken && colour(b) != "r" && held == v))
             return true;
-        return !taken && (colour(b) == Red || (i > 1 && SizeTexts(v, Units[i]).contains(t)));
+        return !taken && (colour(b) == "r" || (i > 1 && SizeTexts(v, Units[i]).contains(t)));
     }
 
   private slots:
@@ -381,12 +377,12 @@ class FormTest : public QObject {
             type fffffffff
             key Return
             focus TxtBoxDec
-            has TxtBoxHex 0xFFFFFFFF
+            = 0xFFFFFFFF|4294967295|1111 1111 1111 1111 1111 1111 1111 1111|4194303.9990|4095.9999|3.9999
             TxtBoxDec=
             type 42949672950
             key Enter
             focus txtKsize
-            has TxtBoxDec 4294967295
+            = 0xFFFFFFFF|4294967295|1111 1111 1111 1111 1111 1111 1111 1111|4194303.9990|4095.9999|3.9999
             txtKsize=
             type 41943031
             key Return

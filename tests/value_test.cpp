@@ -40,7 +40,6 @@ double Double(const Text& digits) {
 // number given as digits).
 using Rule = std::function<Text(const Text&)>;
 const Rule IsDotYesNo = [](const Text& t) { return YesNo(IsDot(t) == True); };
-const Rule IsHexCharYesNo = [](const Text& t) { return YesNo(IsHexChar(t) == True); };
 const Rule TakesHex = [](const Text& t) { return YesNo(IsEntry(HexEntry, t)); };
 const Rule TakesDec = [](const Text& t) { return YesNo(IsEntry(DecEntry, t)); };
 const Rule LeadingNumberOf = [](const Text& t) { return Digits(LeadingNumber(t)); };
@@ -81,7 +80,6 @@ TEST(Value, TextRules) {
         {HexStr2BinStr, u"x1 g2", u"1 0010"},
         {GetFormatBinStr, u" 1 0\t1", u"10\t1"},
         {IsDotYesNo, u" 1.5 ", u"yes"},
-        {IsHexCharYesNo, u"F0", u"no"},
         {TakesHex, u"x0", u"yes"},
         {TakesHex, u"123456789", u"no"},
         {TakesDec, u"1.5", u"no"},
