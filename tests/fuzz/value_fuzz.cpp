@@ -42,12 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)IsDot(text), (void)IsHexChar(text), (void)RemoveHead0(text), (void)GetFormatBinStr(text);
     (void)HexStr2BinStr(text), (void)LeadingNumber(text), (void)SignificantLength(text);
 
-    if (!hex.empty()) {
-        CheckHexValue(hex);
-        CheckHexValue(trimmed);
+    // What the hexadecimal box accepts, trimmed, and what its key release converts.
+    for (const Text& accepted :
+         {hex, hex.empty() ? Text() : trimmed, IsHexEntry(trimmed) ? trimmed : Text()}) {
+        if (!accepted.empty())
+            CheckHexValue(accepted);
     }
-    if (IsHexEntry(trimmed))
-        CheckHexValue(trimmed); // what a key release in the hexadecimal box converts
     // What each whole-number box accepts; with the decimal box's key release.
     const std::pair<Text, double> wholeNumbers[] = {
         {IsDecStr(text), 1},
