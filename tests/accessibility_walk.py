@@ -161,7 +161,6 @@ expect("typed 31: LableBin", binary.name, "1 1111")
 expect("typed 31: binary label's name events",
        [e[1] for e in events_of("object:property-change:accessible-name") if e[4] == binary][-1:],
        ["1 1111"])
-expect("typed 31: checked bits", checked_bits(), [0, 1, 2, 3, 4])
 events_of("")
 keys("Escape")
 expect("Escape: texts changed, and only those",

@@ -59,13 +59,11 @@ for arguments in "--print 1" --help --version; do
     done
 done
 
-# No display, a platform that is none, a display no server answers, and one
-# whose name holds control characters: one line, status 1, no core.
+# No display, a platform that is none, and a display no server answers: one
+# line, status 1, no core.
 expect 1 "" 1 0x1F
 expect 1 "" 1 -platform wayand
 [[ $errors == *"'wayand'"*xcb* ]] || fail "-platform wayand: $errors"
-errors=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$'\e[31m:9\n' "$program" 2>&1)
-[[ $(grep -c '' <<<"$errors") == 1 && $errors != *$'\e'* ]] || fail "DISPLAY escaped: $errors"
 display=99
 while [[ -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
 errors=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:$display "$program" 0x1F 2>&1)

@@ -193,10 +193,9 @@ class FormTest : public QObject {
             form->ShowValue(rest.toStdU16String());
         } else if (verb == "type") { // a character beyond ASCII comes with no key code
             for (const QString& c : rest.split(QRegularExpression("\\b|\\B"), Qt::SkipEmptyParts)) {
-                if (c.size() == 1 && c[0].unicode() < 128)
-                    QTest::keyClick(focus, char(c[0].unicode()));
-                else
-                    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0), c, {});
+                const bool ascii = c.size() == 1 && c[0].unicode() < 128;
+                const Qt::Key key = ascii ? QTest::asciiToKey(c[0].toLatin1()) : Qt::Key(0);
+                QTest::sendKeyEvent(QTest::Click, focus, key, c, {});
             }
         } else if (verb == "down" || verb == "repeat" || verb == "up") {
             const QKeyCombination c = QKeySequence(name)[0];
