@@ -346,7 +346,8 @@ class FormTest : public QObject {
 
     void scripts_data() {
         QTest::addColumn<QString>("steps");
-        // The window as it opens: the first tick finds nothing to do.
+        // The window as it opens: the first tick finds nothing to do. A value
+        // given at start-up, in hexadecimal or decimal, shows in every view.
         QTest::newRow("opens") << R"(
             = 0x0|0|0|0|0|0
             panel hidden Tavrin V1.0 <<
@@ -355,9 +356,6 @@ class FormTest : public QObject {
             colour TxtBoxDec w
             tick
             timer asleep
-        )";
-        // A value given at start-up, in hexadecimal or decimal, shows in every view.
-        QTest::newRow("starts with a value") << R"(
             show 0x80000000
             = 0x80000000|2147483648|1000 0000 0000 0000 0000 0000 0000 0000|2097152|2048|2
             show 31

@@ -204,9 +204,8 @@ TEST(Value, ConversionsOnASampleOfTheRange) {
         bits.erase(0, std::min<std::size_t>(bits.find('1'), 31)); // leading zeros, not the last
         for (std::size_t i = 0; i < bits.size(); ++i)
             grouped += std::string(i > 0 && (bits.size() - i) % 4 == 0 ? " " : "") + bits[i];
-        char hex[16], dec[16], typed[16];
+        char hex[16], typed[16];
         std::snprintf(hex, sizeof hex, "%X", v);
-        std::snprintf(dec, sizeof dec, "%u", v);
         const char* const forms[] = {"0x%X", "0x%x", "0X%08x", "%X", "%08X", "%x"}; // as typed
         std::snprintf(typed, sizeof typed, forms[v % 6], v);
         const auto pattern = DoubleValue2LongValue(v);
@@ -215,8 +214,8 @@ TEST(Value, ConversionsOnASampleOfTheRange) {
                                      Narrow(DecimalDigits(v)), Narrow(HexValue2BinStr(pattern)),
                                      Narrow(HexStr2BinStr(Text(typed, typed + std::strlen(typed)))),
                                      Narrow(GetFormatBinStr(Text(grouped.begin(), grouped.end()))));
-        ASSERT_EQ(seen, std::tuple(v, double(v), "0x" + std::string(hex), std::string(dec), grouped,
-                                   grouped, bits))
+        ASSERT_EQ(seen, std::tuple(v, double(v), "0x" + std::string(hex), std::to_string(v),
+                                   grouped, grouped, bits))
             << v;
     }
 }
