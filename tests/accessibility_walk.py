@@ -133,7 +133,6 @@ expect("collapsed, size boxes and units showing",
        [c.name for c in sizes + units if "showing" in states(c)], [])
 
 
-
 def heard(control):
     """What a reader heard of a control's checked state and name since last asked."""
     return [(e[0].split(":")[-1], e[2] if e[0].endswith("checked") else e[1])
@@ -157,7 +156,6 @@ expect("bit 0 clear: events", [e[1:3] for e in events_of("object:state-changed:c
 click(decimal)
 events_of("")
 keys("End", "BackSpace", "3", "1")
-expect("typed 31: LableBin", binary.name, "1 1111")
 expect("typed 31: binary label's name events",
        [e[1] for e in events_of("object:property-change:accessible-name") if e[4] == binary][-1:],
        ["1 1111"])
@@ -167,10 +165,9 @@ expect("Escape: texts changed, and only those",
        sorted({e[4].name for e in events_of("object:text-changed")}), ["十六进制", "十进制"])
 keys("Escape")
 expect("Escape again: texts changed", [e[4].name for e in events_of("object:text-changed")], [])
-keys("BackSpace", "3", "1")
 
 # A refused text: the box says so in its description, and stops saying it.
-keys("BackSpace", "BackSpace", *["9"] * 10)
+keys("BackSpace", *["9"] * 10)
 expect("red decimal box", (text(decimal), decimal.description), ("9999999999", "输入无效"))
 keys("BackSpace")
 expect("accepted again", (text(decimal), decimal.description), ("999999999", ""))
@@ -187,7 +184,6 @@ expect("Tab: focus events", [e[1] for e in events_of("focus:")], ["显示大小�
 events_of("")
 click(toggle)
 expect("expanded: heard", heard(toggle), [("accessible-name", "隐藏大小面板")])
-expect("expanded: cmdOpt", toggle.name, "隐藏大小面板")
 expect("expanded: window", window.name, "Tavrin (By Dorrik)")
 expect("expanded: showing", [c.name for c in sizes + units if "showing" in states(c)],
        ["KB", "MB", "GB"] * 2)
