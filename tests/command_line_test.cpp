@@ -44,17 +44,6 @@ TEST(CommandLine, SplitQtOptions) {
     }
 }
 
-TEST(CommandLine, QtOptionValue) {
-    const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"-display :1 --display=:2", "display", ":2"},
-        {"-name -display", "display", ""},
-        {"-display", "display", ""},
-        {"-platform wayland -display :1", "platform", "wayland"},
-    };
-    for (const auto& [arguments, name, value] : rows)
-        EXPECT_EQ(SplitQtOptions(Arguments(arguments)).QtOptionValue(name), value) << arguments;
-}
-
 // The one line said when no platform starts.
 TEST(CommandLine, CannotStart) {
     const std::vector<std::string> here = {"offscreen", "wayland", "xcb"};

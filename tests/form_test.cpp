@@ -2,6 +2,7 @@
 // Drives a real Form1 by keys, clicks and ticks, each case a script of steps.
 // The cases named in tests/CMakeLists.txt run on a real X server too: there
 // the window server takes part (window size, focus and activation, clipboard).
+#include "CommandLine.h"
 #include "Form1.h"
 
 #include <QtTest>
@@ -136,7 +137,7 @@ class FormTest : public QObject {
     }
 
     // What a check step reads: "= VIEWS", "colour BOX c|r|w", "focus NAME",
-    // "panel shown|hidden TITLE CAPTION", "clipboard TEXT", "contrast BOX|BIT c|r|w|b|-" (its
+    // "clipboard TEXT", "contrast BOX|BIT c|r|w|b|-" (its
     // background's colour, when its text is readable), "timer awake|asleep".
     QString seen(const QString& verb, const QString& name) {
         if (verb == "=")
@@ -145,11 +146,6 @@ class FormTest : public QObject {
             return name + " " + colour(name);
         if (verb == "focus")
             return FocusName();
-        if (verb == "panel") { // shown or hidden, the window's title and the toggle's caption
-            const bool shown = box("txtGsize")->geometry().bottom() < form->height();
-            return (shown ? "shown " : "hidden ") + form->windowTitle() + " " +
-                   button("cmdOpt")->text();
-        }
         if (verb == "clipboard")
             return QApplication::clipboard()->text();
         if (verb == "contrast")
@@ -162,13 +158,11 @@ class FormTest : public QObject {
 
     // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
     // selected; "edit BOX TEXT" sets a text without a key; "menu BOX
-    // paste|cut|del|undo" as the context menu does; "show TEXT" as given at
-    // start-up; "type KEYS"; "key CHORD" pressed, then released where the
-    // focus went; "down CHORD [SCAN]", "repeat ...", "up ..." a held key's
-    // press, auto-repeat and release, with a scan code; "clip TEXT"; "commit
-    // TEXT" from an input method; "xdotool ARGS"; "wait MS" with the refresh
-    // cycle ticking by itself; "tick"; "click BIT|NAME"; "press NAME" without
-    // the mouse; "away" leaves the window and comes back. Anything else is a
+    // paste|cut|del|undo" as the context menu does; "type KEYS"; "key CHORD" pressed, then released
+    // where the focus went; "down CHORD [SCAN]", "repeat ...", "up ..." a held key's press,
+    // auto-repeat and release, with a scan code; "clip TEXT"; "commit TEXT" from an input method;
+    // "xdotool ARGS"; "wait MS" with the refresh cycle ticking by itself; "tick"; "click BIT|NAME";
+    // "press NAME" without the mouse; "away" leaves the window and comes back. Anything else is a
     // check (see seen()).
     void step(const QString& line) {
         const QString verb = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
@@ -189,8 +183,6 @@ class FormTest : public QObject {
         } else if (verb == "menu") { // the line edit's slots, and its Delete
             text == "del" ? box(name)->del()
                           : void(QMetaObject::invokeMethod(box(name), qPrintable(text)));
-        } else if (verb == "show") { // a value given at start-up
-            form->ShowValue(rest.toStdU16String());
         } else if (verb == "type") { // a character beyond ASCII comes with no key code
             for (const QString& c : rest.split(QRegularExpression("\\b|\\B"), Qt::SkipEmptyParts)) {
                 const bool ascii = c.size() == 1 && c[0].unicode() < 128;
@@ -346,22 +338,15 @@ class FormTest : public QObject {
 
     void scripts_data() {
         QTest::addColumn<QString>("steps");
-        // The window as it opens: the first tick finds nothing to do. A value
-        // given at start-up, in hexadecimal or decimal, shows in every view.
+        // The window as it opens (its title and captions as a screen reader
+        // reads them, in the accessibility walk): the first tick finds nothing to do.
         QTest::newRow("opens") << R"(
             = 0x0|0|0|0|0|0
-            panel hidden Tavrin V1.0 <<
             focus TxtBoxHex
             colour TxtBoxHex c
             colour TxtBoxDec w
             tick
             timer asleep
-            show 0x80000000
-            = 0x80000000|2147483648|1000 0000 0000 0000 0000 0000 0000 0000|2097152|2048|2
-            show 31
-            tick
-            timer asleep
-            = 0x1F|31|1 1111|0.0302|0.0000|0.0000
         )";
         // Each box takes its digits up to its limit, and Return or the keypad's
         // Enter moves on from each.
@@ -497,6 +482,31 @@ class FormTest : public QObject {
                   << "contrast 5 b"
                   << "click 5"
                   << "contrast 5 -");
+    }
+
+    // The window shows a value as --print prints it, for a sample of the range
+    // given on the command line in decimal and in hexadecimal: the bits as the
+    // buttons show them.
+    void printedViews() {
+        for (std::uint64_t i = 0; i <= 1500; ++i) {
+            const std::uint64_t v = i * 0xFFFFFFFF / 1500;
+            const std::string given =
+                (i % 2 ? QString::number(v) : "0x" + QString::number(v, 16)).toStdString();
+            form->ShowValue(ParseCommandLine({"tavrin", given}).startValue);
+            QStringList bits;
+            for (int index = 31; index >= 0; --index) {
+                if (bit(index)->text() == "1")
+                    bits << QString::number(index);
+            }
+            const QString shown =
+                QString("hex  %1\ndec  %2\nbin  %3\nbits %4\nKB   %5\nMB   %6\nGB   %7\n")
+                    .arg(box("TxtBoxHex")->text(), box("TxtBoxDec")->text(),
+                         form->findChild<QLabel*>("LableBin")->text(),
+                         bits.isEmpty() ? "none" : bits.join(u' '), box("txtKsize")->text(),
+                         box("TxtMsize")->text(), box("txtGsize")->text());
+            const CommandLine printed = ParseCommandLine({"tavrin", "--print", given});
+            QCOMPARE(shown, QString::fromStdString(printed.output));
+        }
     }
 
     // Random user sessions on a real Form1: any key or chord in any box, clipboard
