@@ -339,7 +339,8 @@ class FormTest : public QObject {
     void scripts_data() {
         QTest::addColumn<QString>("steps");
         // The window as it opens (its title and captions as a screen reader
-        // reads them, in the accessibility walk): the first tick finds nothing to do.
+        // reads them, in the accessibility walk): the first tick finds nothing to
+        // do. A box left empty gets its default text back.
         QTest::newRow("opens") << R"(
             = 0x0|0|0|0|0|0
             focus TxtBoxHex
@@ -347,9 +348,12 @@ class FormTest : public QObject {
             colour TxtBoxDec w
             tick
             timer asleep
+            TxtBoxHex=
+            key Tab
+            = 0x0|0|0|0|0|0
         )";
-        // Each box takes its digits up to its limit, and Return or the keypad's
-        // Enter moves on from each.
+        // Each box takes its digits up to its limit (leading zeros not counted,
+        // and kept as typed), and Return or the keypad's Enter moves on from each.
         QTest::newRow("each box") << R"(
             click cmdOpt
             TxtBoxHex=0x
@@ -363,10 +367,10 @@ class FormTest : public QObject {
             focus txtKsize
             = 0xEE6B2800|4000000000|1110 1110 0110 1011 0010 1000 0000 0000|3906250|3814.6972|3.7252
             txtKsize=
-            type 41943031
+            type 010485769
             key Return
             focus TxtMsize
-            = 0xFFFFFC00|4294966272|1111 1111 1111 1111 1111 1100 0000 0000|4194303|4095.9990|4.0000
+            = 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|01048576|1024|1
             TxtMsize=
             type 40951
             key Enter
