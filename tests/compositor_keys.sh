@@ -4,16 +4,11 @@
 # Super+Shift+F toggles fullscreen; Space on the size-panel toggle (Tab, Tab
 # from the hexadecimal box) meanwhile. The program stays up, draws every label
 # whole while fullscreen, and comes back to its fixed size, the toggle's.
-# Usage: compositor_keys.sh PROGRAM
+# Usage: compositor_keys.sh PROGRAM FOLDER, on an Xvfb of 1024x768 at 24 bits
+# that writes its screen into FOLDER (its -fbdir)
 set -u
-if [[ -z ${KEYS_WORK:-} ]]; then
-    export KEYS_WORK
-    KEYS_WORK=$(mktemp -d)
-    trap 'rm -rf "$KEYS_WORK"' EXIT
-    xvfb-run -a -n 160 -s "-screen 0 1024x768x24 -fbdir $KEYS_WORK" "$0" "$@"
-    exit
-fi
-work=$KEYS_WORK program=$1
+program=$1 screen=$2/Xvfb_screen0 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 mkdir -m 700 "$work/run"
 printf '%s\n' '[shell]' panel-position=none background-color=0xff3050a0 locking=false \
@@ -26,7 +21,7 @@ for _ in $(seq 100); do [[ -S $work/run/keys ]] && break; sleep 0.1; done
 XDG_RUNTIME_DIR=$work/run WAYLAND_DISPLAY=keys QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
     "$program" 2>"$work/client.log" &
 client=$!
-trap 'kill $client $weston 2>/dev/null; wait' EXIT
+trap 'kill $client $weston 2>/dev/null; wait; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL: $*"
@@ -45,7 +40,7 @@ alive() { kill -0 $client 2>/dev/null && ! grep -q 'wl_display@1.error' "$work/c
 # places (the form's, in pixels), not black, the size panel's only when
 # expanded; the rest of the screen is the window's plain background.
 drawn() {
-    python3 - "$work/Xvfb_screen0" "$@" <<'EOF' >"$work/drawn" 2>&1
+    python3 - "$screen" "$@" <<'EOF' >"$work/drawn" 2>&1
 import struct, sys
 data = open(sys.argv[1], "rb").read()
 head = struct.unpack(">25I", data[:100])
