@@ -62,9 +62,10 @@ for arguments in "--print 1" --help --version; do
     done
 done
 
-# No display, a platform that is none, and a display no server answers: one
-# line, status 1, no core.
+# No display, a platform that is none (given once, or twice as Qt reads it:
+# the last), and a display no server answers: one line, status 1, no core.
 expect 1 "" "tavrin: cannot reach the display (*platform xcb, DISPLAY not set)*" 0x1F
+expect 1 "" "tavrin: there is no platform 'wayand'; *xcb." -platform wayand
 expect 1 "" "tavrin: there is no platform 'wayand'; *xcb." -platform xcbx -platform wayand
 display=99
 while [[ -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
