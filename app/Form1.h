@@ -46,15 +46,16 @@ class Form1 : public QWidget {
     friend class EventAdapter;
     using Text = value::Text;
     using Int16 = std::int16_t;
+    using BoxOfForm = QLineEdit* Form1::*;
 
     // One entry box, described once; the handlers, the backups, the refresh
     // cycle and the event adapter read its row (app/Form1.cpp).
     struct EntryBox {
-        QLineEdit* Form1::*control;
+        BoxOfForm control;
         Text defaultText;                 // at start, and when the box is left empty
         value::EntryRules rules;          // its kind, its digits, its range and its unit
         Text (*validator)(Text);          // what a paste and the refresh cycle accept
-        QLineEdit* Form1::*enterTarget;   // where Enter moves the focus
+        BoxOfForm enterTarget;            // where Enter moves the focus
         bool rangeOnFocus = false;        // entering turns an out-of-range number red
         bool selectsPointOnEntry = false; // entering selects a text with a point
         bool cycleColours = false;        // the refresh cycle colours an accepted text

@@ -35,7 +35,9 @@ geometry() {
 }
 # Polls for up to 5 s until "$@" succeeds.
 within() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; "$@"; }
-alive() { kill -0 $client 2>/dev/null && ! grep -q 'wl_display@1.error' "$work/client.log"; }
+# libwayland writes an object as wl_keyboard@16 up to 1.22 (Debian 12) and as
+# wl_keyboard#16 from 1.23 on (Debian 13).
+alive() { kill -0 $client 2>/dev/null && ! grep -qE 'wl_display[@#]1\.error' "$work/client.log"; }
 # Fullscreen, the panel collapsed or expanded: the labels show whole at their
 # places (the form's, in pixels), not black, the size panel's only when
 # expanded; the rest of the screen is the window's plain background.
@@ -66,7 +68,8 @@ sys.exit(bool(wrong))
 EOF
 }
 
-within grep -q 'wl_keyboard@.*enter' "$work/client.log" || fail "no window with the keyboard"
+entered() { grep -qE 'wl_keyboard[@#][0-9]+\.enter' "$work/client.log"; }
+within entered || fail "no window with the keyboard"
 normal=$(geometry) # collapsed
 declare -A size=([collapsed]=$normal [expanded]=${normal%x*}x$((${normal#*x} + 365 - 252)))
 at() { alive && [[ $(geometry) == "$1" ]]; }

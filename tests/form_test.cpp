@@ -472,9 +472,7 @@ class FormTest : public QObject {
         QStringList steps = {"click cmdOpt"};
         for (int i = 0; i < 5; ++i) {
             const QString b = Boxes[i], limit = i ? QString::number(Limits[i]) : "0x123456789";
-            steps << b + "=" + limit << "contrast " + b + " c"
-                  << "key End"
-                  << "contrast " + b + " r";
+            steps += {b + "=" + limit, "contrast " + b + " c", "key End", "contrast " + b + " r"};
         }
         steps << "TxtBoxHex=0x"
               << "type F";

@@ -28,7 +28,10 @@ build "$work/full"
 echo "full build with the unit tests: $SECONDS s"
 deb=$(ls "$work"/full/tavrin_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
-lintian --allow-root --pedantic -I --fail-on error,warning,info,pedantic "$work"/full/*.changes
+# The package follows policy 4.7.2, Debian 13's; Debian 12's lintian knows
+# policy up to 4.6.2 and so warns that 4.7.2 is newer: that tag alone is left out.
+lintian --allow-root --pedantic -I --fail-on error,warning,info,pedantic \
+    --suppress-tags newer-standards-version "$work"/full/*.changes
 echo "lintian --pedantic -I: nothing to report"
 
 dpkg-deb -x "$deb" "$work/unpacked"
