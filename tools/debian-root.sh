@@ -34,7 +34,8 @@ echo "$release root: $SECONDS s, $(du -sm "$root" | cut -f1) MB"
 git clone -q "$PWD" "$root/root/tavrin"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # No service of a package installed in the root starts (as debootstrap does).
-printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" && chmod +x "$root/usr/sbin/policy-rc.d"
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+chmod +x "$root/usr/sbin/policy-rc.d"
 
 SECONDS=0
 status=0
