@@ -31,7 +31,7 @@ trap 'rm -rf --one-file-system "$root"' EXIT
 SECONDS=0
 mmdebstrap --quiet --variant=minbase "$release" "$root" "${sources[@]}"
 echo "$release root: $SECONDS s, $(du -sm "$root" | cut -f1) MB"
-git clone -q "$PWD" "$root/root/tavrin"
+git clone -q "$PWD" "$root/usr/src/tavrin"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # No service of a package installed in the root starts (as debootstrap does).
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
@@ -47,6 +47,6 @@ unshare --mount --propagation private --pid --fork --kill-child bash -c '
     mount --rbind /dev "$root/dev"
     mount -t tmpfs tmpfs "$root/tmp"
     exec chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
-        bash -c "cd /root/tavrin && $2"' bash "$root" "$command" || status=$?
+        bash -c "cd /usr/src/tavrin && $2"' bash "$root" "$command" || status=$?
 echo "$release: \"$command\" ended with status $status after $SECONDS s"
 exit $status
