@@ -4,9 +4,19 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QButtonGroup>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QWidget>
 
 namespace {
+
+// Where Qt has no announcement event, what a click did is said by a
+// notification of that name, shown for a moment: a screen reader voices a
+// notification that shows.
+const QString AnnouncementName = QStringLiteral("Announcement");
 
 // A push button of the window. Its interface can be made while the window is
 // still being built, before the button joins the bit group, so whether it is
@@ -36,6 +46,10 @@ class WindowButton : public QAccessibleWidget {
         if (IsBit()) {
             state.checkable = true;
             state.checked = Button()->text() == QLatin1String("1");
+        } else { // the size panel's toggle, ">>" while the panel shows; a reader
+                 // keeps the states it was told of, so no "collapsed" to clear
+            state.expandable = true;
+            state.expanded = Button()->text() == QLatin1String(">>");
         }
         return state;
     }
@@ -61,6 +75,8 @@ class WindowButton : public QAccessibleWidget {
 QAccessibleInterface* WindowFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("Form1"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (object->objectName() == AnnouncementName)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     if (className != QLatin1String("QPushButton") || !object->parent() ||
         !object->parent()->inherits("Form1"))
         return nullptr;
@@ -115,4 +131,44 @@ void AnnounceBitChange(QAbstractButton* bit) {
     changed.checked = true;
     QAccessibleStateChangeEvent event(bit, changed);
     QAccessible::updateAccessibility(&event);
+}
+
+// Qt's AT-SPI bridge passes on only some state changes (checked, focused,
+// enabled, active): an expanded state's change goes out here as the bridge
+// sends a state change, on the accessibility bus connection it opened.
+void AnnounceExpandedChange(QAbstractButton* toggle) {
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* toggleInterface = QAccessible::queryAccessibleInterface(toggle);
+    if (!QAccessible::isActive() || !bus.isConnected() || !toggleInterface)
+        return;
+    const QString path =
+        QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(toggleInterface));
+    QDBusArgument application;
+    application.beginStructure();
+    application << bus.baseService()
+                << QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"));
+    application.endStructure();
+    QDBusMessage change = QDBusMessage::createSignal(
+        path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
+    change << QStringLiteral("expanded") << int(toggleInterface->state().expanded) << 0
+           << QVariant::fromValue(QDBusVariant(0)) << QVariant::fromValue(application);
+    bus.send(change);
+}
+
+void AnnounceClick(QAbstractButton* button, const QString& result) {
+    if (button->hasFocus())
+        return; // a reader voices the focused control's own state change
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(button, result);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // A new one each time: a reader keeps the name it first read of an object.
+    QWidget* window = button->window();
+    delete window->findChild<QWidget*>(AnnouncementName);
+    auto* notification = new QWidget(window);
+    notification->setObjectName(AnnouncementName); // before a name makes its interface
+    notification->setAccessibleName(result);
+    notification->setGeometry(0, 0, 0, 0);
+    notification->show();
+#endif
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 class QAbstractButton;
+class QString;
 
 // Has a screen reader read the window as a frame named by its title, the bit
 // buttons as check boxes, checked when their bit is 1, and the window's other
@@ -11,3 +12,8 @@ class QAbstractButton;
 void InstallAccessibility();
 // Tells a screen reader that a bit button's bit has changed.
 void AnnounceBitChange(QAbstractButton* bit);
+// Tells a screen reader that the size panel's toggle has changed its state.
+void AnnounceExpandedChange(QAbstractButton* toggle);
+// Says what a click on a button did where the keyboard is elsewhere: a screen
+// reader voices a state change only of the control with the focus.
+void AnnounceClick(QAbstractButton* button, const QString& result);

@@ -149,8 +149,8 @@ SplitArguments SplitQtOptions(const std::vector<std::string>& arguments) {
     return split;
 }
 
-std::string SplitArguments::QtOptionValue(std::string_view name) const {
-    std::string value;
+std::optional<std::string> SplitArguments::QtOptionValue(std::string_view name) const {
+    std::optional<std::string> value;
     for (std::size_t i = 1; i < qt.size(); ++i) {
         const QtOption* option = FindQtOption(OptionName(qt[i]));
         if (!option || option->value != ValueForm::Following || i + 1 == qt.size())
@@ -209,28 +209,48 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 // A platform named wrongly is what the user must hear of first; otherwise each
-// platform tried with the display it tried, and Xvfb's advice where it helps.
+// platform tried with the display it tried and what kept it from that display,
+// and the advice that helps. The line ends with a command, if any, so that a
+// copy of it takes nothing more along.
 std::string CannotStart(const StartFailure& failure) {
+    const std::string here = Joined(failure.available, ", ");
+    if (failure.tried.empty())
+        return "tavrin: the platform's name is empty; name one of the platforms here (" + here +
+               "), or none for the desktop's own.";
     std::vector<std::string> tried;
-    bool x11 = false;
+    bool x11 = false, noRuntimeDir = false;
     for (const std::string& platform : failure.tried) {
         const std::string name = platform.substr(0, platform.find(':'));
         if (std::find(failure.available.begin(), failure.available.end(), name) ==
             failure.available.end())
             return "tavrin: there is no platform " + Quoted(name) + "; the platforms here are " +
-                   Joined(failure.available, ", ") + ".";
+                   here + ".";
         x11 = x11 || name == "xcb";
         const bool wayland = name.starts_with("wayland");
         const std::string& display = wayland ? failure.waylandDisplay : failure.xDisplay;
-        tried.push_back("platform " + name +
-                        (wayland && display.empty()    ? ", display 'wayland-0'"
-                         : wayland || !display.empty() ? ", display " + Quoted(display)
-                         : name == "xcb"               ? ", DISPLAY not set"
-                                                       : ""));
+        // libwayland finds a display not named by its full path in XDG_RUNTIME_DIR.
+        const bool runtimeDirNeeded =
+            wayland && !display.starts_with('/') && !failure.runtimeDir.starts_with('/');
+        noRuntimeDir = noRuntimeDir || runtimeDirNeeded;
+        tried.push_back(
+            "platform " + name +
+            (wayland && display.empty()    ? ", display 'wayland-0'"
+             : wayland || !display.empty() ? ", display " + Quoted(display)
+             : name == "xcb"               ? ", DISPLAY not set"
+                                           : "") +
+            (!runtimeDirNeeded ? ""
+             : failure.runtimeDir.empty()
+                 ? ", XDG_RUNTIME_DIR not set"
+                 : ", XDG_RUNTIME_DIR " + Quoted(failure.runtimeDir) + " not a full path"));
     }
-    return "tavrin: cannot reach the display (" + Joined(tried, "; ") + ")" +
-           (x11 ? "; run it on a desktop, or under Xvfb (Debian's xvfb): xvfb-run -a " +
-                      Quoted(failure.program)
-                : "") +
-           ".";
+    std::string line = "tavrin: cannot reach the display (" + Joined(tried, "; ") + ")";
+    if (noRuntimeDir)
+        line += "; start it from the desktop session, which sets XDG_RUNTIME_DIR";
+    if (!x11)
+        return line + ".";
+    return line +
+           (failure.xvfbRunHere ? "; run it on a desktop, or under Xvfb: "
+                                : "; run it on a desktop, or install Debian's package "
+                                  "xvfb and run it under Xvfb: ") +
+           "xvfb-run -a " + Quoted(failure.program);
 }

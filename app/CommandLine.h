@@ -5,6 +5,7 @@
 
 #include "Value.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,8 @@ struct CommandLine {
 struct SplitArguments {
     std::vector<std::string> qt;
     std::vector<std::string> own;
-    // The value given last to Qt's option of that name ("display"), or "".
-    std::string QtOptionValue(std::string_view name) const;
+    // The value given last to Qt's option of that name ("display"), if given.
+    std::optional<std::string> QtOptionValue(std::string_view name) const;
 };
 SplitArguments SplitQtOptions(const std::vector<std::string>& arguments);
 // Reads Tavrin's own arguments, the program's name first: long options only
@@ -36,15 +37,18 @@ SplitArguments SplitQtOptions(const std::vector<std::string>& arguments);
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // Where no platform could start: the platforms tried, in Qt's order, each
-// possibly with options after a ":"; those Qt has here; the X and Wayland
-// displays named by option or environment ("" for none); and the program's
-// name as started. One line, without its line end.
+// possibly with options after a ":" (none where the name given was empty);
+// those Qt has here; the X and Wayland displays named by option or
+// environment ("" for none); XDG_RUNTIME_DIR; the program's name as started;
+// whether xvfb-run is installed. One line, without its line end.
 struct StartFailure {
     std::vector<std::string> tried;
     std::vector<std::string> available;
     std::string xDisplay;
     std::string waylandDisplay;
+    std::string runtimeDir;
     std::string program;
+    bool xvfbRunHere = false;
 };
 std::string CannotStart(const StartFailure& failure);
 // An argument as one line says it: at most 80 characters, control characters

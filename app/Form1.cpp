@@ -165,8 +165,8 @@ Form1::Form1(QWidget* parent, bool ticksByItself)
                 [this, &box] { TextChanged(box, State(box)); });
     }
     Timer1->start();
-    TxtBoxHex->setFocus(); // so that a user can type at once
-    create();              // its window, to follow what is asked of it and what it is
+    ReadyToType();
+    create(); // its window, to follow what is asked of it and what it is
     connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::WindowStateRequested);
     windowHandle()->installEventFilter(this);
 }
@@ -221,6 +221,7 @@ void Form1::CreateBoxes() {
     cmdOpt->setObjectName(QStringLiteral("cmdOpt"));
     cmdOpt->setGeometry(Twips(6960, 3240, 375, 255));
     cmdOpt->setAccessibleName(QStringLiteral("显示大小面板")); // what a press does
+    cmdOpt->setFocusPolicy(Qt::TabFocus); // a click leaves the keyboard in the box, as a bit's
 
     TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), QStringLiteral("十进制"));
     TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), QStringLiteral("十六进制"));
@@ -327,6 +328,15 @@ void Form1::ShowValue(const Text& validated) {
     SetText(Control(box), validated);
     SetValueFrom(box, value::Trim(validated));
     SetStringBak();
+    ReadyToType();
+}
+
+// At start the hexadecimal box has the focus, its digits after the prefix
+// selected: a value typed at once replaces them and reads as typed after "0x".
+void Form1::ReadyToType() {
+    TxtBoxHex->setFocus();
+    const auto prefix = static_cast<int>(value::HexPrefixLength(TextOf(TxtBoxHex)));
+    TxtBoxHex->setSelection(prefix, static_cast<int>(TxtBoxHex->text().size()) - prefix);
 }
 
 void Form1::ShowSizeBoxes(bool shown) {
@@ -452,6 +462,9 @@ void Form1::cmdOpt_Click() {
         cmdOpt->setAccessibleName(QStringLiteral("显示大小面板"));
         setWindowTitle(QStringLiteral("Tavrin V1.0"));
     }
+    AnnounceExpandedChange(cmdOpt);
+    AnnounceClick(cmdOpt, SizePanelShown() ? QStringLiteral("大小面板已显示")
+                                           : QStringLiteral("大小面板已隐藏"));
     repaint();
 }
 

@@ -88,6 +88,7 @@ class Form1 : public QWidget {
     void CreateLabels();
     void SetControlOrder();
     void Form_Load();
+    void ReadyToType();
     void cmdOpt_Click();
     // The caption of cmdOpt is the size panel's state: ">>" shown, "<<" hidden.
     bool SizePanelShown() const;

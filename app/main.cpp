@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QLibraryInfo>
 #include <QPluginLoader>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <malloc.h>
@@ -35,13 +36,12 @@ bool WriteOut(const std::string& output) {
 
 SplitArguments arguments;
 
-// The platforms Qt tries, in its order: as asked for, or by itself the
-// Wayland one first in a Wayland session.
+// The platforms Qt tries, in its order: as asked for (none where the name
+// asked for is empty), or by itself the Wayland one first in a Wayland session.
 std::vector<std::string> PlatformsTried() {
-    std::string asked = arguments.QtOptionValue("platform");
-    if (asked.empty())
-        asked = qEnvironmentVariable("QT_QPA_PLATFORM").toStdString();
-    if (asked.empty()) {
+    std::string asked = arguments.QtOptionValue("platform")
+                            .value_or(qEnvironmentVariable("QT_QPA_PLATFORM").toStdString());
+    if (asked.empty() && !arguments.QtOptionValue("platform")) {
         const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
                              qgetenv("XDG_SESSION_TYPE") == "wayland";
         asked = wayland ? "wayland;xcb" : "xcb";
@@ -76,12 +76,17 @@ void HoldWhileStarting(QtMsgType type, const QMessageLogContext&, const QString&
         heldMessages.emplace_back(type, message);
         return;
     }
-    std::string xDisplay = arguments.QtOptionValue("display");
+    std::string xDisplay = arguments.QtOptionValue("display").value_or("");
     if (xDisplay.empty())
         xDisplay = qEnvironmentVariable("DISPLAY").toStdString();
-    const std::string line =
-        CannotStart({PlatformsTried(), PlatformsHere(), xDisplay,
-                     qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(), arguments.qt[0]});
+    const std::string line = CannotStart(
+        {.tried = PlatformsTried(),
+         .available = PlatformsHere(),
+         .xDisplay = xDisplay,
+         .waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),
+         .runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(),
+         .program = arguments.qt[0],
+         .xvfbRunHere = !QStandardPaths::findExecutable(QStringLiteral("xvfb-run")).isEmpty()});
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
     std::_Exit(1);

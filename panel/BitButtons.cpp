@@ -50,6 +50,9 @@ void Form1::BitButton_Click(std::int16_t index) {
         ApplyBitLook(index, true);
     }
 
+    AnnounceClick(BitButton->button(index),
+                  QStringLiteral("位 %1 置 %2").arg(index).arg(BitIsSet(v, index) == True ? 1 : 0));
+
     const Views views = ViewsOf(v);
     SetText(TxtBoxDec, views.dec);
     SetText(LableBin, views.bin);

@@ -7,23 +7,27 @@ set -u
 program=$1
 failures=0
 out=$(mktemp) err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+here=$(mktemp -d)
+trap 'rm -rf "$out" "$err" "$here"' EXIT
 fail() { echo "$*"; failures=$((failures + 1)); }
 run() { # run ARGUMENT...: every byte of output and errors, and the status; the X display
-    # :$display where that is set, else none
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${display:+DISPLAY=:$display} \
-        "$program" "$@" >"$out" 2>"$err"
+    # :$display, XDG_RUNTIME_DIR $runtime and PATH $path where those are set, else none
+    # (PATH as it is)
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR \
+        ${display:+DISPLAY=:$display} ${runtime:+XDG_RUNTIME_DIR=$runtime} \
+        ${path:+PATH=$path} "${copy:-$program}" "$@" >"$out" 2>"$err"
     status=$?
     output=$(cat "$out" && echo .) errors=$(cat "$err" && echo .)
     output=${output%.} errors=${errors%.} lines=$(wc -l <"$err")
 }
-expect() { # expect STATUS OUTPUT ERROR ARGUMENT...: ERROR the pattern of the one whole line on
+expect() { # expect STATUS OUTPUT ERROR ARGUMENT...: ERROR the pattern of the whole lines on
     # standard error, or "" for none
     local want_status=$1 want_output=$2 want_error=$3
     shift 3
     run "$@"
     [[ $status == "$want_status" && ($want_output == any || $output == "$want_output") &&
-        ($errors == "$want_error" || ($lines == 1 && $errors == $want_error$'\n')) ]] ||
+        ($errors == "$want_error" || ($lines == $(grep -c '' <<<"$want_error") &&
+        $errors == $want_error$'\n')) ]] ||
         fail "tavrin $*: status $status, output: $output, errors: $errors"
 }
 block='hex  0xDEADBEEF
@@ -70,4 +74,22 @@ expect 1 "" "tavrin: there is no platform 'wayand'; *xcb." -platform xcbx -platf
 display=99
 while [[ -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
 expect 1 "" "tavrin: cannot reach the display (*platform xcb, display ':$display')*" 0x1F
+
+# A copy whose qt.conf gives it three platforms: an empty platform name, and a
+# Wayland display without XDG_RUNTIME_DIR, as libwayland says (its own line
+# first); the advice to install xvfb where xvfb-run is not on the PATH.
+cp "$program" "$here/" && mkdir -p "$here/plugins/platforms" && printf '[Paths]\nPlugins=plugins\n' >"$here/qt.conf"
+ln -s /usr/lib/*/qt6/plugins/platforms/libq{offscreen,wayland-generic,xcb}.so "$here/plugins/platforms/"
+copy=$here/tavrin runtime=/run/user/1
+empty="tavrin: the platform's name is empty; name one of the platforms here (offscreen, wayland, \
+xcb), or none for the desktop's own."
+expect 1 "" "$empty" -platform '' 0x1
+expect 1 "" "$empty" -platform= 0x1
+expect 1 "" "$empty" -platform ';'
+runtime=
+expect 1 "" "error: XDG_RUNTIME_DIR is invalid or not set in the environment.
+tavrin: cannot reach the display (platform wayland, display 'wayland-0', XDG_RUNTIME_DIR not set); \
+start it from the desktop session, which sets XDG_RUNTIME_DIR." -platform wayland
+path=$here expect 1 "" "tavrin: cannot reach the display (platform xcb, display ':$display'); run \
+it on a desktop, or install Debian's package xvfb and run it under Xvfb: xvfb-run -a '$copy'" 0x1F
 exit $((failures > 0))

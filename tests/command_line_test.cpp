@@ -44,25 +44,42 @@ TEST(CommandLine, SplitQtOptions) {
     }
 }
 
-// The one line said when no platform starts.
+// The one line said when no platform starts: a wrong or empty platform name,
+// or each platform tried with its display and what kept it from that; the
+// advice last, with nothing after its command.
 TEST(CommandLine, CannotStart) {
     const std::vector<std::string> here = {"offscreen", "wayland", "xcb"};
+    const std::string run = "/run/user/1";
+    const std::string xvfb = "; run it on a desktop, or under Xvfb: xvfb-run -a 't'";
+    const std::string session = "; start it from the desktop session, which sets XDG_RUNTIME_DIR";
     const std::tuple<StartFailure, std::string> rows[] = {
-        {{{"wayand"}, here, ":1", "", "tavrin"},
+        {{{"wayand"}, here, ":1", "", run, "t", true},
          "tavrin: there is no platform 'wayand'; the platforms here are offscreen, wayland, xcb."},
-        {{{"xcb"}, here, "", "", "build/app/tavrin"},
+        {{{}, here, ":1", "", run, "t", true},
+         "tavrin: the platform's name is empty; name one of the platforms here (offscreen, "
+         "wayland, xcb), or none for the desktop's own."},
+        {{{"xcb"}, here, "", "", run, "build/app/tavrin", false},
          "tavrin: cannot reach the display (platform xcb, DISPLAY not set); run it on a desktop, "
-         "or under Xvfb (Debian's xvfb): xvfb-run -a 'build/app/tavrin'."},
-        {{{"wayland", "xcb:x=1"}, here, "\x1b[31m:9\n", "w-1", "t"},
+         "or install Debian's package xvfb and run it under Xvfb: xvfb-run -a 'build/app/tavrin'"},
+        {{{"wayland", "xcb:x=1"}, here, "\x1b[31m:9\n", "w-1", run, "t", true},
          "tavrin: cannot reach the display (platform wayland, display 'w-1'; platform xcb, "
-         "display '\\x1B[31m:9\\n'); run it on a desktop, or under Xvfb (Debian's xvfb): "
-         "xvfb-run -a 't'."},
-        {{{"wayland"}, here, ":1", "", "t"},
+         "display '\\x1B[31m:9\\n')" +
+             xvfb},
+        {{{"wayland"}, here, ":1", "", run, "t", true},
          "tavrin: cannot reach the display (platform wayland, display 'wayland-0')."},
-        {{{std::string(300, 'x')}, here, "", "", "t"},
+        {{{"wayland"}, here, ":1", "", "", "t", true},
+         "tavrin: cannot reach the display (platform wayland, display 'wayland-0', "
+         "XDG_RUNTIME_DIR not set)" +
+             session + "."},
+        {{{"wayland", "xcb"}, here, ":1", "w-1", "run", "t", true},
+         "tavrin: cannot reach the display (platform wayland, display 'w-1', XDG_RUNTIME_DIR "
+         "'run' not a full path; platform xcb, display ':1')" +
+             session + xvfb},
+        {{{"wayland"}, here, "", "/tmp/w-1", "", "t", true},
+         "tavrin: cannot reach the display (platform wayland, display '/tmp/w-1')."},
+        {{{std::string(300, 'x')}, here, "", "", run, "t", true},
          "tavrin: there is no platform '" + std::string(80, 'x') +
-             "...'; the platforms here are "
-             "offscreen, wayland, xcb."},
+             "...'; the platforms here are offscreen, wayland, xcb."},
     };
     for (const auto& [failure, line] : rows)
         EXPECT_EQ(CannotStart(failure), line);
