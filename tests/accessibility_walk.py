@@ -19,7 +19,8 @@ events = []
 
 def listen(event):
     source = event.source
-    events.append((event.type, source.name, event.detail1, source.description, source))
+    said = event.any_data if isinstance(event.any_data, str) else None
+    events.append((event.type, source.name, event.detail1, source.description, source, said))
 
 
 # Every event of objects, windows and focus, as a screen reader asks for them.
@@ -69,6 +70,8 @@ def states(control):
     held = control.getState()
     return {n for n, s in (("showing", pyatspi.STATE_SHOWING),
                            ("checked", pyatspi.STATE_CHECKED),
+                           ("expandable", pyatspi.STATE_EXPANDABLE),
+                           ("expanded", pyatspi.STATE_EXPANDED),
                            ("focusable", pyatspi.STATE_FOCUSABLE),
                            ("focused", pyatspi.STATE_FOCUSED)) if held.contains(s)}
 
@@ -86,6 +89,10 @@ def bit(k):
 
 def checked_bits():
     return sorted(k for k in range(32) if "checked" in states(bit(k)))
+
+
+def focused():
+    return [c.name for c in window if "focused" in states(c)]
 
 
 def click(control):
@@ -135,24 +142,37 @@ expect("collapsed, size boxes and units showing",
        [c.name for c in sizes + units if "showing" in states(c)], [])
 
 
-def heard(control):
-    """What a reader heard of a control's checked state and name since last asked."""
-    return [(e[0].split(":")[-1], e[2] if e[0].endswith("checked") else e[1])
-            for e in events_of("object:") if e[4] == control and
-            e[0] in ("object:state-changed:checked", "object:property-change:accessible-name")]
+def heard(control, batch):
+    """What a reader heard of a control's checked and expanded states and its name."""
+    return [(e[0].split(":")[-1], e[1] if e[0].endswith("name") else e[2]) for e in batch
+            if e[4] == control and e[0] in ("object:state-changed:checked",
+                                            "object:state-changed:expanded",
+                                            "object:property-change:accessible-name")]
 
 
-# A bit click flips exactly that bit's checked state, once, its name staying;
-# and the binary label's name.
+def told(batch):
+    """What a reader was told outright: an announcement (Qt 6.8), or a notification that
+    shows (before)."""
+    return [e[5] if e[0] == "object:announcement" else e[1] for e in batch
+            if e[0] == "object:announcement" or (e[0] == "object:state-changed:showing" and e[2]
+                                                 and e[4].getRole() == pyatspi.ROLE_NOTIFICATION)]
+
+
+# A bit click from the hexadecimal box flips exactly that bit's checked state,
+# once, its name staying; the keyboard stays in the box, so the click is told.
 events_of("")
 click(bit(0))
 expect("bit 0 set: checked bits", checked_bits(), [0])
-expect("bit 0 set: heard", heard(bit(0)), [("checked", 1)])
+batch = events_of("")
+expect("bit 0 set: heard, told", (heard(bit(0), batch), told(batch)),
+       ([("checked", 1)], ["位 0 置 1"]))
 expect("LableBin", binary.name, "1")
 click(bit(0))
 expect("bit 0 clear: checked bits", checked_bits(), [])
-expect("bit 0 clear: events", [e[1:3] for e in events_of("object:state-changed:checked")],
-       [("位 0（最低位）", 0)])
+batch = events_of("")
+expect("bit 0 clear: checked events, told",
+       ([e[1:3] for e in batch if e[0] == "object:state-changed:checked"], told(batch)),
+       ([("位 0（最低位）", 0)], ["位 0 置 0"]))
 
 # Typing: the binary label's name follows, with its change event.
 click(decimal)
@@ -179,18 +199,31 @@ expect("description events",
 
 # The focus as a reader follows it.
 keys("Tab")
-expect("Tab: focused", [c.name for c in window if "focused" in states(c)], ["显示大小面板"])
+expect("Tab: focused", focused(), ["显示大小面板"])
 expect("Tab: focus events", [e[1] for e in events_of("focus:")], ["显示大小面板"])
 
-# The toggle says what a press does; expanded, the size boxes show.
+# The toggle says what a press does and whether the panel shows: with the
+# focus, by its state; a click from a box is told, and the keyboard stays.
 events_of("")
-click(toggle)
-expect("expanded: heard", heard(toggle), [("accessible-name", "隐藏大小面板")])
-expect("expanded: window", window.name, "Tavrin (By Dorrik)")
+keys("space")
+batch = events_of("")
+expect("Space: heard, told", (heard(toggle, batch), told(batch)),
+       ([("accessible-name", "隐藏大小面板"), ("expanded", 1)], []))
+expect("expanded: toggle, window", (states(toggle), window.name),
+       ({"showing", "focusable", "focused", "expandable", "expanded"}, "Tavrin (By Dorrik)"))
 expect("expanded: showing", [c.name for c in sizes + units if "showing" in states(c)],
        ["KB", "MB", "GB"] * 2)
+click(decimal)
+keys("End", "BackSpace")
+events_of("")
 click(toggle)
-expect("collapsed: cmdOpt", toggle.name, "显示大小面板")
+batch = events_of("")
+expect("clicked from a box: heard, told", (heard(toggle, batch), told(batch)),
+       ([("accessible-name", "显示大小面板"), ("expanded", 0)], ["大小面板已隐藏"]))
+keys("7")
+expect("clicked from a box: typed, focused", (text(decimal), focused()), ("999999997", ["十进制"]))
+expect("collapsed: toggle", (toggle.name, states(toggle)),
+       ("显示大小面板", {"showing", "focusable", "expandable"}))
 expect("collapsed: showing", [c.name for c in sizes + units if "showing" in states(c)], [])
 
 pump(0.5)

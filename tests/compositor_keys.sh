@@ -11,8 +11,9 @@ program=$1 screen=$2/Xvfb_screen0 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 mkdir -m 700 "$work/run"
+# No on-screen keyboard over the screen when a box takes the focus.
 printf '%s\n' '[shell]' panel-position=none background-color=0xff3050a0 locking=false \
-    >"$work/weston.ini"
+    '[input-method]' path= >"$work/weston.ini"
 XDG_RUNTIME_DIR=$work/run weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
     --config="$work/weston.ini" --socket=keys --idle-time=0 --log="$work/weston.log" &
 weston=$!
@@ -68,6 +69,20 @@ sys.exit(bool(wrong))
 EOF
 }
 
+# The hexadecimal box while fullscreen: its background's bytes, and how many
+# pixels of its inside differ from it.
+hexbox() {
+    python3 - "$screen" <<'EOF'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+head = struct.unpack(">25I", data[:100])
+start, line = head[0] + head[19] * 12, head[12]
+pixel = lambda x, y: data[start + y * line + 4 * x : start + y * line + 4 * x + 3]
+back = pixel(236, 188)
+print(back.hex(), sum(pixel(x, y) != back for x in range(107, 238) for y in range(179, 199)))
+EOF
+}
+
 entered() { grep -qE 'wl_keyboard[@#][0-9]+\.enter' "$work/client.log"; }
 within entered || fail "no window with the keyboard"
 normal=$(geometry) # collapsed
@@ -94,4 +109,18 @@ for case in "${cases[@]}"; do
         fail "$case: $(geometry), not ${size[$after]}"
     fi
 done
-echo "ok: ${#cases[@]} cases"
+# Typed into the hexadecimal box around a click on the toggle: every key lands
+# in the box, which stays light cyan (the bytes of 80 ff ff as Xvfb stores them).
+xdotool key super+shift+f
+within drawn collapsed || fail "fullscreen again: $(cat "$work/drawn")"
+xdotool mousemove 172 188 click 1 sleep 0.3 type 12
+xdotool mousemove 1020 10 # the pointer away
+sleep 0.3 && read -r back before < <(hexbox)
+xdotool mousemove 476 224 click 1 sleep 0.3 type 3
+xdotool mousemove 1020 10
+within drawn expanded || fail "the toggle clicked from the box: $(cat "$work/drawn")"
+sleep 0.3 && read -r backAfter after < <(hexbox)
+[[ $back == ffff80 && $backAfter == ffff80 && $after -gt $before ]] ||
+    fail "the toggle clicked between keys: box $back with $before pixels of ink, then" \
+        "$backAfter with $after"
+echo "ok: ${#cases[@]} cases, and keys around a click on the toggle"

@@ -425,7 +425,20 @@ class FormTest : public QObject {
             key Ctrl+1
             = 7f|127|111 1111|0.1240|0.0001|0.0000
         )";
+        // Typed at once, a value replaces the digits after the prefix.
+        QTest::newRow("typed at once") << R"(
+            type DEADBEEF
+            = 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111|3648367.7333|3562.8591|3.4793
+        )";
+        // A click on the toggle leaves the keyboard in the box, as a bit's does.
         QTest::newRow("collapsed") << R"(
+            TxtBoxHex=0x12
+            click cmdOpt
+            type 3
+            focus TxtBoxHex
+            colour TxtBoxHex c
+            = 0x123|291|1 0010 0011|0.2841|0.0002|0.0000
+            click cmdOpt
             TxtBoxDec=1
             key Return
             focus TxtBoxHex
@@ -442,6 +455,9 @@ class FormTest : public QObject {
         // Real keys through the X server: Ctrl with Backspace, W, U, Delete, K or
         // D edits nothing; a held key repeats until its release.
         QTest::newRow("real keys, X") << R"(
+            xdotool type DEADBEEF
+            wait 300
+            = 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111|3648367.7333|3562.8591|3.4793
             TxtBoxDec=12345
             xdotool key ctrl+BackSpace ctrl+w ctrl+u Home ctrl+Delete ctrl+k ctrl+d
             wait 300
