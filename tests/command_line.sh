@@ -39,9 +39,12 @@ MB   3562.8591
 GB   3.4793
 '
 
-expect 0 $'tavrin 1.0\n' "" --version
+for option in -v -version --version; do expect 0 $'tavrin 1.0\n' "" $option; done
 expect 0 $'tavrin 1.0\n' "" -platform offscreen --style=Fusion --version
-expect 0 any "" --help
+for option in -h -help --help; do # the help, as its first line says
+    run $option && [[ $status$errors == 0 && $output == $'Usage: tavrin [options] [VALUE]\n'* ]] ||
+        fail "$option: status $status, output: $output, errors: $errors"
+done
 expect 0 "$block" "" --print 0xdead_beef
 expect 0 "$block" "" --print $'\t3735928559\r\n'
 run --print -- 0 -1

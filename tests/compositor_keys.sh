@@ -39,7 +39,8 @@ within() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; "$@"; }
 # libwayland writes an object as wl_keyboard@16 up to 1.22 (Debian 12) and as
 # wl_keyboard#16 from 1.23 on (Debian 13).
 alive() { kill -0 $client 2>/dev/null && ! grep -qE 'wl_display[@#]1\.error' "$work/client.log"; }
-# Fullscreen, the panel collapsed or expanded: the labels show whole at their
+# Fullscreen, the panel collapsed or expanded ("hexbox": the hexadecimal box
+# read): the labels show whole at their
 # places (the form's, in pixels), not black, the size panel's only when
 # expanded; the rest of the screen is the window's plain background.
 drawn() {
@@ -53,6 +54,10 @@ labels = {"Label1": (216, 8, 97, 25), "Label2": (32, 112, 449, 17), "Label3": (3
           "Label4": (32, 184, 65, 17), "Label5": (248, 184, 65, 17), "Label6": (32, 216, 57, 33),
           "LableBin": (96, 216, 249, 25), "Label7": (152, 256, 41, 17),
           "Label8": (152, 288, 41, 17), "Label9": (152, 320, 41, 17)}
+if sys.argv[2] == "hexbox":  # its background's bytes, and how many pixels inside differ
+    back = pixel(236, 188)
+    sys.exit(print(back.hex(), sum(pixel(x, y) != back for x in range(107, 238)
+                                   for y in range(179, 199))))
 back, wrong = pixel(8, 100), []  # left of every control
 rest = [pixel(x, y) for x in range(520, 1000, 7) for y in range(360, 740, 7)]
 if back == b"\0\0\0" or rest.count(back) < len(rest):
@@ -66,20 +71,6 @@ for name, (x0, y0, w, h) in labels.items():
         wrong.append(f"{name}: {100 * black // len(area)}% black, {ink} pixels not background")
 print("; ".join(wrong))
 sys.exit(bool(wrong))
-EOF
-}
-
-# The hexadecimal box while fullscreen: its background's bytes, and how many
-# pixels of its inside differ from it.
-hexbox() {
-    python3 - "$screen" <<'EOF'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-head = struct.unpack(">25I", data[:100])
-start, line = head[0] + head[19] * 12, head[12]
-pixel = lambda x, y: data[start + y * line + 4 * x : start + y * line + 4 * x + 3]
-back = pixel(236, 188)
-print(back.hex(), sum(pixel(x, y) != back for x in range(107, 238) for y in range(179, 199)))
 EOF
 }
 
@@ -115,11 +106,11 @@ xdotool key super+shift+f
 within drawn collapsed || fail "fullscreen again: $(cat "$work/drawn")"
 xdotool mousemove 172 188 click 1 sleep 0.3 type 12
 xdotool mousemove 1020 10 # the pointer away
-sleep 0.3 && read -r back before < <(hexbox)
+sleep 0.3 && drawn hexbox && read -r back before <"$work/drawn"
 xdotool mousemove 476 224 click 1 sleep 0.3 type 3
 xdotool mousemove 1020 10
 within drawn expanded || fail "the toggle clicked from the box: $(cat "$work/drawn")"
-sleep 0.3 && read -r backAfter after < <(hexbox)
+sleep 0.3 && drawn hexbox && read -r backAfter after <"$work/drawn"
 [[ $back == ffff80 && $backAfter == ffff80 && $after -gt $before ]] ||
     fail "the toggle clicked between keys: box $back with $before pixels of ink, then" \
         "$backAfter with $after"

@@ -425,6 +425,12 @@ class FormTest : public QObject {
             key Ctrl+1
             = 7f|127|111 1111|0.1240|0.0001|0.0000
         )";
+        // A window switch leaves the box being edited as it was: emptied, it stays so.
+        QTest::newRow("away") << R"(
+            TxtBoxDec=
+            away
+            = 0x0||0|0|0|0
+        )";
         // Typed at once, a value replaces the digits after the prefix.
         QTest::newRow("typed at once") << R"(
             type DEADBEEF

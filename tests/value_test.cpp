@@ -162,6 +162,7 @@ TEST(Value, ValueArgument) {
         {u"1'000'000", u"1000000"},
         {u"0x1FUL", u"0x1F"},
         {u"DEADBEEFh", u"0xDEADBEEF"},
+        {u"Fh", u"0xF"},
         {u"0b1010", u"0xA"},
         {u"0B1F", u""},
         {u"-1", u"4294967295"},
