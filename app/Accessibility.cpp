@@ -14,8 +14,8 @@
 namespace {
 
 // Where Qt has no announcement event, what a click did is said by a
-// notification of that name, shown for a moment: a screen reader voices a
-// notification that shows.
+// notification of that name, an empty one shown anew: a screen reader voices
+// a notification that shows.
 const QString AnnouncementName = QStringLiteral("Announcement");
 
 // A push button of the window. Its interface can be made while the window is
