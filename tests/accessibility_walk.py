@@ -132,12 +132,15 @@ roles = dict(collections.Counter(c.getRole() for c in window))
 expect("roles", roles, {CHECK_BOX: 32, LABEL: 10, PUSH_BUTTON: 1, ENTRY: 5})
 rulers = [c.name for c in window if c.name.startswith(("31 ", "15 "))]
 expect("rulers", [r.split()[:3] for r in rulers], [["31", "30", "29"], ["15", "14", "13"]])
-expect("boxes", [(c.name, text(c), c.description) for c in window if c.getRole() == ENTRY],
-       [(n, t, "") for n, t in (("GB", "0"), ("MB", "0"), ("KB", "0"), ("十进制", "0"),
-                                ("十六进制", "0x0"))])
-expect("bits", [(states(bit(k)), bit(k).description) for k in (0, 5, 31)],
-       [({"showing", "focusable"}, f"位 {k} = {1 << k} = 0x{1 << k:X}")
-        for k in (0, 5, 31)])
+# Each box and bit where the form puts it, in the window's coordinates (a
+# hidden one nowhere).
+at = lambda c: tuple(c.queryComponent().getExtents(pyatspi.WINDOW_COORDS))
+expect("boxes", [(c.name, text(c), c.description, at(c)) for c in window if c.getRole() == ENTRY],
+       [(n, "0", "", (0, 0, 0, 0)) for n in ("GB", "MB", "KB")] +
+       [("十进制", "0", "", (312, 176, 169, 25)), ("十六进制", "0x0", "", (104, 176, 137, 25))])
+expect("bits", [(states(bit(k)), bit(k).description, at(bit(k))) for k in (0, 5, 31)],
+       [({"showing", "focusable"}, f"位 {k} = {1 << k} = 0x{1 << k:X}", a)
+        for k, a in ((0, (464, 128, 17, 33)), (5, (320, 128, 17, 33)), (31, (32, 56, 17, 33)))])
 expect("collapsed, size boxes and units showing",
        [c.name for c in sizes + units if "showing" in states(c)], [])
 
