@@ -91,8 +91,7 @@ def checked_bits():
     return sorted(k for k in range(32) if "checked" in states(bit(k)))
 
 
-def focused():
-    return [c.name for c in window if "focused" in states(c)]
+focused = lambda: [c.name for c in window if "focused" in states(c)]
 
 
 def click(control):
@@ -107,8 +106,7 @@ def keys(*names):
     pump(0.4)
 
 
-def text(control):
-    return control.queryText().getText(0, -1)
+text = lambda control: control.queryText().getText(0, -1)
 
 
 def events_of(kind):
@@ -135,7 +133,8 @@ expect("rulers", [r.split()[:3] for r in rulers], [["31", "30", "29"], ["15", "1
 # Each box and bit where the form puts it, in the window's coordinates (a
 # hidden one nowhere).
 at = lambda c: tuple(c.queryComponent().getExtents(pyatspi.WINDOW_COORDS))
-expect("boxes", [(c.name, text(c), c.description, at(c)) for c in window if c.getRole() == ENTRY],
+expect("boxes",
+       [(c.name, text(c), c.description, at(c)) for c in window if c.getRole() == ENTRY],
        [(n, "0", "", (0, 0, 0, 0)) for n in ("GB", "MB", "KB")] +
        [("十进制", "0", "", (312, 176, 169, 25)), ("十六进制", "0x0", "", (104, 176, 137, 25))])
 expect("bits", [(states(bit(k)), bit(k).description, at(bit(k))) for k in (0, 5, 31)],
@@ -224,7 +223,8 @@ batch = events_of("")
 expect("clicked from a box: heard, told", (heard(toggle, batch), told(batch)),
        ([("accessible-name", "显示大小面板"), ("expanded", 0)], ["大小面板已隐藏"]))
 keys("7")
-expect("clicked from a box: typed, focused", (text(decimal), focused()), ("999999997", ["十进制"]))
+expect("clicked from a box: typed, focused", (text(decimal), focused()),
+       ("999999997", ["十进制"]))
 expect("collapsed: toggle", (toggle.name, states(toggle)),
        ("显示大小面板", {"showing", "focusable", "expandable"}))
 expect("collapsed: showing", [c.name for c in sizes + units if "showing" in states(c)], [])

@@ -20,7 +20,10 @@ run() {
     script -qfc 'orca --replace --debug-file=/dev/tty' "$HOME/orca.log" >/dev/null 2>&1 &
     terminal=$!
     # Orca ready: it has read the hexadecimal box, where the focus starts.
-    for _ in $(seq 150); do grep -q "SPEECH OUTPUT: '十六进制" "$HOME/orca.log" && break; sleep 0.1; done
+    for _ in $(seq 150); do
+        grep -q "SPEECH OUTPUT: '十六进制" "$HOME/orca.log" && break
+        sleep 0.1
+    done
     window=$(xdotool search --onlyvisible --name Tavrin | head -1)
     failures=0
     # said SINCE: Orca's utterances after the first SINCE, one a line
@@ -69,7 +72,8 @@ passed=0
 for n in $(seq "$runs"); do
     echo "run $n:"
     home=$(mktemp -d)
-    xvfb-run -a dbus-run-session -- "$self" --inside "$program" "$home" 2>/dev/null && passed=$((passed + 1))
+    xvfb-run -a dbus-run-session -- "$self" --inside "$program" "$home" 2>/dev/null &&
+        passed=$((passed + 1))
     rm -rf "$home"
 done
 echo "$passed of $runs runs heard every step"
