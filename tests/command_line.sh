@@ -6,8 +6,7 @@
 set -u
 program=$1
 failures=0
-out=$(mktemp) err=$(mktemp)
-here=$(mktemp -d)
+out=$(mktemp) err=$(mktemp) here=$(mktemp -d)
 trap 'rm -rf "$out" "$err" "$here"' EXIT
 fail() { echo "$*"; failures=$((failures + 1)); }
 run() { # run ARGUMENT...: every byte of output and errors, and the status; the X display

@@ -104,14 +104,11 @@ done
 # in the box, which stays light cyan (the bytes of 80 ff ff as Xvfb stores them).
 xdotool key super+shift+f
 within drawn collapsed || fail "fullscreen again: $(cat "$work/drawn")"
-xdotool mousemove 172 188 click 1 sleep 0.3 type 12
-xdotool mousemove 1020 10 # the pointer away
+xdotool mousemove 172 188 click 1 sleep 0.3 type 12 && xdotool mousemove 1020 10 # pointer away
 sleep 0.3 && drawn hexbox && read -r back before <"$work/drawn"
-xdotool mousemove 476 224 click 1 sleep 0.3 type 3
-xdotool mousemove 1020 10
+xdotool mousemove 476 224 click 1 sleep 0.3 type 3 && xdotool mousemove 1020 10
 within drawn expanded || fail "the toggle clicked from the box: $(cat "$work/drawn")"
 sleep 0.3 && drawn hexbox && read -r backAfter after <"$work/drawn"
 [[ $back == ffff80 && $backAfter == ffff80 && $after -gt $before ]] ||
-    fail "the toggle clicked between keys: box $back with $before pixels of ink, then" \
-        "$backAfter with $after"
+    fail "the toggle clicked between keys: box $back, $before of ink; then $backAfter, $after"
 echo "ok: ${#cases[@]} cases, and keys around a click on the toggle"
