@@ -39,9 +39,9 @@ SplitArguments arguments;
 // The platforms Qt tries, in its order: as asked for (none where the name
 // asked for is empty), or by itself the Wayland one first in a Wayland session.
 std::vector<std::string> PlatformsTried() {
-    std::string asked = arguments.QtOptionValue("platform")
-                            .value_or(qEnvironmentVariable("QT_QPA_PLATFORM").toStdString());
-    if (asked.empty() && !arguments.QtOptionValue("platform")) {
+    const std::optional<std::string> option = arguments.QtOptionValue("platform");
+    std::string asked = option.value_or(qEnvironmentVariable("QT_QPA_PLATFORM").toStdString());
+    if (asked.empty() && !option) {
         const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
                              qgetenv("XDG_SESSION_TYPE") == "wayland";
         asked = wayland ? "wayland;xcb" : "xcb";
