@@ -10,10 +10,10 @@ out=$(mktemp) err=$(mktemp) here=$(mktemp -d)
 trap 'rm -rf "$out" "$err" "$here"' EXIT
 fail() { echo "$*"; failures=$((failures + 1)); }
 run() { # run ARGUMENT...: every byte of output and errors, and the status; the X display
-    # :$display, XDG_RUNTIME_DIR $runtime and PATH $path where those are set, else none
-    # (PATH as it is)
+    # :$display, XDG_RUNTIME_DIR $runtime, WAYLAND_DISPLAY $wayland and PATH $path where those
+    # are set, else none (PATH as it is)
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR \
-        ${display:+DISPLAY=:$display} ${runtime:+XDG_RUNTIME_DIR=$runtime} \
+        ${display:+DISPLAY=:$display} ${runtime:+XDG_RUNTIME_DIR=$runtime} ${wayland:+WAYLAND_DISPLAY=$wayland} \
         ${path:+PATH=$path} "${copy:-$program}" "$@" >"$out" 2>"$err"
     status=$?
     output=$(cat "$out" && echo .) errors=$(cat "$err" && echo .)
@@ -28,30 +28,27 @@ expect() { # expect STATUS OUTPUT ERROR ARGUMENT...: OUTPUT every byte on standa
         ($errors == "$want_error" || $errors == "$want_error"$'\n') ]] ||
         fail "tavrin $*: status $status, output: $output, errors: $errors"
 }
-block='hex  0xDEADBEEF
-dec  3735928559
-bin  1101 1110 1010 1101 1011 1110 1110 1111
-bits 31 30 28 27 26 25 23 21 19 18 16 15 13 12 11 10 9 7 6 5 3 2 1 0
-KB   3648367.7333
-MB   3562.8591
-GB   3.4793
-'
+
+forms=" A VALUE is decimal (31, -1), hexadecimal (0x1F, 1Fh) or binary (0b11111), at most 32 bits; \
+tavrin --help tells more."
 
 # Each option in each spelling a user may give it, and Qt's options left to Qt.
-for option in -h -help --help; do # the help, as its first line says
-    run $option && [[ $status$errors == 0 && $output == $'Usage: tavrin [options] [VALUE]\n'* ]] ||
-        fail "$option: status $status, output: $output, errors: $errors"
-done
+# The help and a value's block, every byte as the README shows them.
+shown() { sed -n "/^$1/,/^\`\`\`/p" "$(dirname "$0")/../README.md" | sed '1{/^\$/d};$d'; }
+help=$(shown Usage:)$'\n' block=$(shown '\$ tavrin --print 0xdead_beef')$'\n'
+for option in -h -help --help; do expect 0 "$help" "" $option; done
 for option in -v -version --version; do expect 0 $'tavrin 1.0\n' "" $option; done
 for option in -print --print; do expect 0 "$block" "" $option 0xdead_beef; done
 expect 0 $'tavrin 1.0\n' "" -platform offscreen --style=Fusion --version
+expect 0 "$block" "" --display=:1 -qwindowgeometry=1x1+2+3 --qwindowtitle=t --print 0xdead_beef
+expect 0 "$block" "" -style=Fusion -platform=xcb:x=1 -qmljsdebugger=port:1 --print 0xdead_beef
+expect 0 "$block" "" --reverse -widgetcount -reverse=1 -name -display --print 0xdead_beef -platform
+expect 2 "" "tavrin: '-platform' is no VALUE.$forms" --print 1 -- -platform offscreen
 expect 0 "$block" "" --print $'\t3735928559\r\n'
 run --print -- 0 -1
 [[ $output == $'hex  0x0\n'*$'GB   0\n\nhex  0xFFFFFFFF'*$'GB   3.9999\n' ]] ||
     fail "--print -- 0 -1: $output"
 # A mistake: one line, the value forms after it.
-forms=" A VALUE is decimal (31, -1), hexadecimal (0x1F, 1Fh) or binary (0b11111), at most 32 bits; \
-tavrin --help tells more."
 expect 2 "" "tavrin: '0x1FFFFFFFF' is no VALUE.$forms" --print 1 0x1FFFFFFFF
 expect 2 "" "tavrin: --print needs a VALUE.$forms" --print
 expect 2 "" "tavrin: '1F' is no VALUE.$forms" 1F
@@ -92,6 +89,18 @@ done
 xvfb="; run it on a desktop, or under Xvfb: xvfb-run -a '$copy'"
 expect 1 "" "$reach (platform xcb, display ':$display')$xvfb" 0x1F
 display='' expect 1 "" "$reach (platform xcb, DISPLAY not set)$xvfb"
+expect 1 "" "$reach (platform wayland, display 'wayland-0')." -platform wayland
+wayland=/tmp/w-1 runtime='' expect 1 "" "$reach (platform wayland, display '/tmp/w-1')." \
+    -platform wayland
+wayland=w-1 display=$'\e[31m:9' expect 1 "" "$reach (platform wayland, display 'w-1'; platform \
+xcb, display ':\\x1B[31m:9')$xvfb" -platform 'wayland;xcb:x=1'
+wayland=w-1 runtime=run expect 1 "" "error: XDG_RUNTIME_DIR is invalid or not set in the environment.
+$reach (platform wayland, display 'w-1', XDG_RUNTIME_DIR 'run' not a full path; platform xcb, \
+display ':$display'); start it from the desktop session, which sets XDG_RUNTIME_DIR$xvfb" \
+    -platform 'wayland;xcb'
+long=$(printf '%0300d' 0 | tr 0 x) # quoted only to its 80th character
+expect 1 "" "tavrin: there is no platform '${long:0:80}...'; the platforms here are $platforms." \
+    -platform "$long"
 path=$here expect 1 "" "$reach (platform xcb, display ':$display'); run it on a desktop, or \
 install Debian's package xvfb and run it under Xvfb: xvfb-run -a '$copy'"
 runtime='' expect 1 "" "error: XDG_RUNTIME_DIR is invalid or not set in the environment.

@@ -44,16 +44,15 @@ alive() { kill -0 $client 2>/dev/null && ! grep -qE 'wl_display[@#]1\.error' "$w
 # places (the form's, in pixels), not black, the size panel's only when
 # expanded; the rest of the screen is the window's plain background.
 drawn() {
-    python3 - "$screen" "$@" <<'EOF' >"$work/drawn" 2>&1
-import struct, sys
+    opens=$(dirname "$0")/opens.txt python3 - "$screen" "$@" <<'EOF' >"$work/drawn" 2>&1
+import os, re, struct, sys
+opens = os.environ["opens"]
 data = open(sys.argv[1], "rb").read()
 head = struct.unpack(">25I", data[:100])
 start, line = head[0] + head[19] * 12, head[12]
 pixel = lambda x, y: data[start + y * line + 4 * x : start + y * line + 4 * x + 3]
-labels = {"Label1": (216, 8, 97, 25), "Label2": (32, 112, 449, 17), "Label3": (32, 40, 457, 17),
-          "Label4": (32, 184, 65, 17), "Label5": (248, 184, 65, 17), "Label6": (32, 216, 57, 33),
-          "LableBin": (96, 216, 249, 25), "Label7": (152, 256, 41, 17),
-          "Label8": (152, 288, 41, 17), "Label9": (152, 320, 41, 17)}
+labels = {line.split()[0]: [int(n) for n in re.findall(r"\d+", line.split(" text=")[0])[-4:]]
+          for line in open(opens, encoding="utf-8") if line.startswith(("Label", "LableBin"))}
 if sys.argv[2] == "hexbox":  # its background's bytes, and how many pixels inside differ
     back = pixel(236, 188)
     sys.exit(print(back.hex(), sum(pixel(x, y) != back for x in range(107, 238)

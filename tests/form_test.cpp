@@ -2,7 +2,6 @@
 // Drives a real Form1 by keys, clicks and ticks, each case a script of steps.
 // The cases named in tests/CMakeLists.txt run on a real X server too: there
 // the window server takes part (window size, focus and activation, clipboard).
-#include "CommandLine.h"
 #include "Form1.h"
 
 #include <QtTest>
@@ -16,10 +15,21 @@
 
 namespace {
 
-// The colours the program gives a control, by their names in the checks.
+// Qt's messages, as they would go to standard error, since the last checkpoint;
+// the offscreen platform's own note on a window resized is none of the program's.
+QStringList Messages;
+const QtMessageHandler Logged = qInstallMessageHandler([](auto type, auto& at, auto& text) {
+    if (!text.endsWith("does not support propagateSizeHints()"))
+        Messages << text;
+    Logged(type, at, text);
+});
+
+// The colours the program gives a control, by their names in the checks; its
+// white, a box's resting colour, named as the desktop's own colour ("-"),
+// white where the desktop's colour scheme is light.
 const QMap<QRgb, QString> Colours = {{qRgb(128, 255, 255), "c"},
                                      {qRgb(255, 0, 0), "r"},
-                                     {qRgb(255, 255, 255), "w"},
+                                     {qRgb(255, 255, 255), "-"},
                                      {qRgb(128, 128, 255), "b"}};
 
 const char* const Boxes[] = {"TxtBoxHex", "TxtBoxDec", "txtKsize", "TxtMsize", "txtGsize"};
@@ -47,6 +57,19 @@ QStringList SizeTexts(std::uint64_t v, std::uint64_t unit) {
     return {set.contains(u'.') ? cut : set, v % unit ? fixed(4, 10000) : whole};
 }
 
+// A control's observable fields by name, and the window's, control by control.
+using Fields = QMap<QString, QString>;
+using State = QMap<QString, Fields>;
+
+// Fields written as key=value, a value with spaces in double quotes.
+Fields Parse(const QString& text) {
+    static const QRegularExpression pair(R"((\w+)=("[^"]*"|\S*))");
+    Fields fields;
+    for (const QRegularExpressionMatch& m : pair.globalMatch(text))
+        fields[m.captured(1)] = m.captured(2).remove(u'"');
+    return fields;
+}
+
 // WCAG 2's contrast ratio of two colours, from their relative luminances.
 double Contrast(QRgb a, QRgb b) {
     const auto luminance = [](QRgb c) {
@@ -66,6 +89,9 @@ class FormTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Form1> form;
+    State expected;      // the window as the script's checks have stated it so far
+    bool stated = false; // checks since the last action
+    const QStringList WindowChecks = {"=", "~", "focus", "panel"};
 
     // A new window, active, whose refresh cycle the tests tick by hand.
     bool Start() {
@@ -86,38 +112,6 @@ class FormTest : public QObject {
         const QWidget* focus = QApplication::focusWidget();
         return focus ? focus->objectName() : "";
     }
-    // A control's background colour (see Colours) when its text stands out from
-    // it, as the window server shows them, by WCAG 2's 4.5:1 at least; else the
-    // ratio and the two colours. Inside the frame (two pixels, a box's focus
-    // ring among them, and a bit's bevel) the background is the most frequent
-    // colour and the text the pixel farthest from it; a box's caret, the
-    // background inverted, is left out.
-    QString contrast(QWidget* control) {
-        form->repaint(); // painted and handed to the window server now
-        const QImage shot = form->screen()
-                                ->grabWindow(form->winId())
-                                .toImage()
-                                .convertToFormat(QImage::Format_RGB32);
-        const QPoint at = control->mapTo(form.get(), QPoint()); // a pixel a logical pixel here
-        const QRect inside = control->rect().adjusted(3, 3, -3, -3).translated(at);
-        const QRect caret =
-            qobject_cast<QLineEdit*>(control)
-                ? control->inputMethodQuery(Qt::ImCursorRectangle).toRect().translated(at)
-                : QRect();
-        QHash<QRgb, int> counts;
-        for (int y = inside.top(); y <= inside.bottom(); ++y)
-            for (int x = inside.left(); x <= inside.right(); ++x)
-                if (!caret.contains(x, y))
-                    ++counts[shot.pixel(x, y)];
-        const QList<QRgb> colours = counts.keys();
-        const QRgb back = std::ranges::max(colours, {}, [&](QRgb c) { return counts[c]; });
-        const QRgb ink = std::ranges::max(colours, {}, [&](QRgb c) { return Contrast(c, back); });
-        const double ratio = Contrast(ink, back);
-        return ratio >= 4.5 ? Colours.value(back, "-")
-                            : QString("%1:1, %2 on %3")
-                                  .arg(ratio, 0, 'f', 2)
-                                  .arg(QColor(ink).name(), QColor(back).name());
-    }
     // One tick of the refresh cycle, as the timer delivers it.
     void tick() { QMetaObject::invokeMethod(timer(), "timeout"); }
 
@@ -136,22 +130,134 @@ class FormTest : public QObject {
         return texts.join(u'|');
     }
 
-    // What a check step reads: "= VIEWS" (the first ones), "colour BOX c|r|w", "focus NAME",
-    // "clipboard TEXT", "contrast BOX|BIT c|r|w|b|-" (its
-    // background's colour, when its text is readable), "timer awake|asleep".
-    QString seen(const QString& verb, const QString& rest) {
-        const QString name = rest.section(u' ', 0, 0);
-        if (verb == "=") // the views given, from the first
-            return views().section(u'|', 0, static_cast<int>(rest.count(u'|')));
-        if (verb == "colour")
-            return name + " " + colour(name);
-        if (verb == "focus")
-            return FocusName();
+    // What a user can observe of the window, control by control (the window
+    // as "Form1"): place and size, text, background colour, focus, caret and
+    // selection; and what a screen reader reads of it (name, role, states, and
+    // whether it shows among them, description, actions).
+    State observed() {
+        State state;
+        for (QWidget* w :
+             QWidgetList{form.get()} + form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->objectName() == "Announcement") // Qt 6.4's, heard in the accessibility walk
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            const QAccessible::State s = a->state();
+            QStringList states;
+            for (const auto& [held, name] : {std::pair{s.invisible, "invisible"},
+                                             {s.focusable, "focusable"},
+                                             {s.checkable, "checkable"},
+                                             {s.checked, "checked"},
+                                             {s.expandable, "expandable"},
+                                             {s.expanded, "expanded"},
+                                             {s.active, "active"}})
+                if (held)
+                    states << name;
+            const QRgb back = w->palette().color(w->backgroundRole()).rgb();
+            const QRect place = w == form.get() ? QRect(QPoint(), w->size()) : w->geometry();
+            Fields& f = state[w == form.get() ? "Form1" : w->objectName()];
+            f["at"] = QString("%1,%2").arg(place.x()).arg(place.y());
+            f["size"] = QString("%1x%2").arg(place.width()).arg(place.height());
+            f["text"] = w->property(w == form.get() ? "windowTitle" : "text").toString();
+            const QRgb ink = w->palette().color(w->foregroundRole()).rgb();
+            const bool own = back == QApplication::palette(w).color(w->backgroundRole()).rgb();
+            f["bg"] = own ? "-" : Colours.value(back, QColor(back).name());
+            f["ink"] = Contrast(ink, back) >= 4.5 ? "ok" : QString::number(Contrast(ink, back));
+            f["focus"] = QString::number(s.focused);
+            if (const auto* edit = qobject_cast<QLineEdit*>(w))
+                f["sel"] = QString::asprintf("%d:%d+%d", edit->cursorPosition(),
+                                             edit->selectionStart(), edit->selectionLength());
+            f["name"] = a->text(QAccessible::Name);
+            f["role"] = QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role());
+            f["states"] = states.join(u',');
+            f["desc"] = a->text(QAccessible::Description);
+            f["actions"] =
+                a->actionInterface() ? a->actionInterface()->actionNames().join(u',') : "";
+        }
+        state["stderr"]["lines"] = Messages.join(u'/');
+        return state;
+    }
+    // The differences of the window from what the script expects, a line each.
+    QStringList differences() {
+        const State seen = observed();
+        QStringList lines;
+        for (const QString& name : (seen.keys() + expected.keys()))
+            for (const QString& key : seen.value(name).keys() + expected.value(name).keys())
+                if (seen.value(name).value(key) != expected.value(name).value(key))
+                    lines << QString("%1 %2: want '%3', seen '%4'")
+                                 .arg(name, key, expected.value(name).value(key),
+                                      seen.value(name).value(key));
+        lines.removeDuplicates();
+        return lines;
+    }
+    // The bit buttons as the window opens: two rows of sixteen, bit 31 at the
+    // top left, nibbles apart, the last one narrower.
+    void expectBits() {
+        const int x[] = {32,  56,  80,  104, 152, 176, 200, 224,
+                         272, 296, 320, 344, 390, 415, 439, 464};
+        for (int k = 0; k < 32; ++k)
+            expected[QString("BitButton(%1)").arg(k)] = Parse(QString::asprintf(
+                "at=%d,%d size=17x33 name=\"位 %d%s\" desc=\"位 %d = %llu = 0x%llX\" text=0 "
+                "focus=0 bg=- ink=ok role=CheckBox states=focusable,checkable "
+                "actions=Toggle,SetFocus",
+                x[15 - k % 16], k < 16 ? 128 : 56, k,
+                k ? k == 31 ? "（最高位）" : "" : "（最低位）", k, 1ull << k, 1ull << k));
+    }
+    // The views a "=" check names: the boxes' texts (a text written anew puts
+    // the caret at its end), the binary label, the bit buttons with it.
+    void expectViews(const QStringList& texts) {
+        for (int i = 0; i < 5; ++i) {
+            Fields& b = expected[Boxes[i]];
+            const QString text = texts.value(i < 2 ? i : i + 1);
+            if (b["text"] != text)
+                b["sel"] = QString("%1:-1+0").arg(text.size());
+            b["text"] = text;
+        }
+        expected["LableBin"]["text"] = expected["LableBin"]["name"] = texts.value(2);
+        const QString bits = QString(texts.value(2)).remove(u' ').rightJustified(32, u'0');
+        for (int k = 0; k < 32; ++k) {
+            Fields& b = expected[QString("BitButton(%1)").arg(k)];
+            const bool set = bits[31 - k] == u'1';
+            b["text"] = set ? "1" : "0";
+            b["bg"] = set ? "b" : "-";
+            b["states"] = set ? "focusable,checkable,checked" : "focusable,checkable";
+        }
+    }
+    // The size panel shown or hidden: the window's height and title, the
+    // toggle's caption, name and state, the size boxes and their captions.
+    void expectPanel(bool shown) {
+        const QString title = shown ? "Tavrin (By Dorrik)" : "Tavrin V1.0";
+        expected["Form1"].insert(
+            Fields{{"size", shown ? "501x365" : "501x252"}, {"text", title}, {"name", title}});
+        expected["cmdOpt"].insert(
+            Fields{{"text", shown ? ">>" : "<<"},
+                   {"name", shown ? "隐藏大小面板" : "显示大小面板"},
+                   {"states", shown ? "focusable,expandable,expanded" : "focusable,expandable"}});
+        for (const char* name : {"txtKsize", "TxtMsize", "txtGsize"})
+            expected[name]["states"] = shown ? "focusable" : "invisible,focusable";
+        for (const char* name : {"Label7", "Label8", "Label9"})
+            expected[name]["states"] = shown ? "" : "invisible";
+    }
+    // The focus on control `name` alone ("" for none): a box it comes to turns
+    // light cyan, the box it leaves white, a refused (red) one staying red; the
+    // box it leaves keeps its caret, not its selection.
+    void expectFocus(const QString& name) {
+        for (const char* b : Boxes) {
+            Fields& f = expected[b];
+            if (b != name && f["focus"] == "1")
+                f["sel"] = f["sel"].section(u':', 0, 0) + ":-1+0";
+            if (f["bg"] != "r" && (b == name || f["focus"] == "1"))
+                f["bg"] = b == name ? "c" : "-";
+        }
+        for (auto f = expected.begin(); f != expected.end(); ++f)
+            if (f->contains("focus"))
+                f->insert("focus", f.key() == name ? "1" : "0");
+    }
+
+    // What a check step reads besides the window: "clipboard TEXT", "timer
+    // awake|asleep".
+    QString seen(const QString& verb) {
         if (verb == "clipboard")
             return QApplication::clipboard()->text();
-        if (verb == "contrast")
-            return name + " " +
-                   contrast(box(name) ? box(name) : static_cast<QWidget*>(bit(name.toInt())));
         if (verb == "timer")
             return timer()->isActive() ? "awake" : "asleep";
         return {};
@@ -159,12 +265,14 @@ class FormTest : public QObject {
 
     // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
     // selected; "edit BOX TEXT" sets a text without a key; "menu BOX
-    // paste|cut|del|undo" as the context menu does; "type KEYS"; "key CHORD" pressed, then released
-    // where the focus went; "down CHORD [SCAN]", "repeat ...", "up ..." a held key's press,
-    // auto-repeat and release, with a scan code; "clip TEXT"; "commit TEXT" from an input method;
-    // "xdotool ARGS"; "wait MS" with the refresh cycle ticking by itself; "tick"; "click BIT|NAME";
-    // "press NAME" without the mouse; "away" leaves the window and comes back. Anything else is a
-    // check (see seen()).
+    // paste|cut|del|undo" as the context menu does; "type KEYS"; "key CHORD"
+    // pressed, then released where the focus went; "down CHORD [SCAN]",
+    // "repeat ...", "up ..." a held key's press, auto-repeat and release, with
+    // a scan code; "clip TEXT"; "xdotool ARGS"; "wait MS" with the refresh
+    // cycle ticking by itself; "tick"; "click BIT|NAME"; "away" leaves the
+    // window and comes back. "= VIEWS", "~ NAME FIELD=VALUE...", "focus NAME"
+    // and "panel shown|hidden" state what the actions before them changed;
+    // anything else is a check (see seen()).
     void step(const QString& line) {
         const QString verb = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
         const QString name = line.section(u' ', 1, 1), text = line.section(u' ', 2);
@@ -213,10 +321,6 @@ class FormTest : public QObject {
         } else if (verb == "clip") { // \t, \r and \n stand for themselves
             QApplication::clipboard()->setText(
                 QString(rest).replace("\\t", "\t").replace("\\r", "\r").replace("\\n", "\n"));
-        } else if (verb == "commit") {
-            QInputMethodEvent commit;
-            commit.setCommitString(rest);
-            QApplication::sendEvent(focus, &commit);
         } else if (verb == "tick") {
             tick();
         } else if (verb == "click") { // a bit by its number, or a control by its name
@@ -224,22 +328,46 @@ class FormTest : public QObject {
                 rest[0].isDigit() ? bit(rest.toInt()) : form->findChild<QWidget*>(rest);
             QTest::mouseClick(target, Qt::LeftButton);
             QCoreApplication::processEvents();
-        } else if (verb == "press") {
-            button(rest)->click();
         } else if (verb == "away") {
             QWidget other;
             other.show(), other.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&other));
             form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        } else if (WindowChecks.contains(verb)) {
+            if (verb == "panel")
+                expectPanel(name == "shown");
+            if (verb == "=")
+                expectViews(rest.split(u'|'));
+            if (verb == "~")
+                for (const auto& [key, value] : Parse(rest.section(u' ', 1)).asKeyValueRange())
+                    expected[name][key] = value;
+            if (verb == "focus")
+                expectFocus(name);
+            stated = true;
         } else {
-            QCOMPARE(seen(verb, rest), rest);
+            QCOMPARE(seen(verb), rest);
         }
     }
 
+    // The window, whole, as the checks since the last action state it, and
+    // the step they come before.
+    void checkpoint(const QString& before) {
+        const QStringList differ = differences();
+        expected = observed(); // one failure a difference, not every check after it
+        Messages.clear(), expected["stderr"]["lines"] = "", stated = false;
+        QVERIFY2(differ.isEmpty(), qPrintable("before " + before + ":\n" + differ.join(u'\n')));
+    }
+
+    // The steps, each action after a run of checks a checkpoint, and the end.
     void run(const QStringList& steps) {
-        for (const QString& line : steps)
+        for (const QString& line : steps + QStringList{"the end"}) {
+            if (stated && !WindowChecks.contains(line.section(u' ', 0, 0)))
+                checkpoint(line);
+            if (QTest::currentTestFailed() || line == "the end")
+                return;
             QVERIFY2((step(line), !QTest::currentTestFailed()), qPrintable("at step: " + line));
+        }
     }
 
     std::mt19937 random;
@@ -301,7 +429,7 @@ class FormTest : public QObject {
             // a modifier released first; another key code
             "up " + (pick(3) ? heldKeys[scan - 10].section(u'+', -1) : "!") + " " +
                 QString::number(scan),
-            "commit " + typable.mid(pick(typable.size()), 2), pick(10) ? "tick" : "away"};
+            pick(10) ? "tick" : "away"};
         const QString chosen = pickFrom(steps), verb = chosen.section(u' ', 0, 0);
         for (int i = chosen == "tick" ? 6 : 1; i > 0; --i) // one box a tick
             step(chosen);
@@ -333,205 +461,35 @@ class FormTest : public QObject {
         return !taken && (colour(b) == "r" || (i > 1 && SizeTexts(v, Units[i]).contains(t)));
     }
 
+    // A file of tests/, whole.
+    static QString Data(const char* name) {
+        QFile file(QFINDTESTDATA(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
+    }
+
   private slots:
-    void init() { QVERIFY(Start()); }
+    void init() {
+        Messages.clear();
+        QVERIFY(Start());
+        expected.clear();
+        for (const QString& line : Data("opens.txt").split(u'\n', Qt::SkipEmptyParts))
+            expected[line.section(u' ', 0, 0)] = Parse(line.section(u' ', 1));
+        expectBits();
+    }
     void cleanup() { form.reset(); }
 
+    // The scripts of tests/scripts.txt, each from a line "[NAME] what it shows".
     void scripts_data() {
-        QTest::addColumn<QString>("steps");
-        // The window as it opens (its title and captions as a screen reader
-        // reads them, in the accessibility walk): the first tick finds nothing to
-        // do. A box left empty gets its default text back.
-        QTest::newRow("opens") << R"(
-            = 0x0|0|0|0|0|0
-            focus TxtBoxHex
-            colour TxtBoxHex c
-            colour TxtBoxDec w
-            tick
-            timer asleep
-            TxtBoxHex=
-            key Tab
-            = 0x0|0|0|0|0|0
-        )";
-        // Each box takes its digits up to its limit (leading zeros not counted,
-        // and kept as typed), and Return or the keypad's Enter moves on from each.
-        QTest::newRow("each box") << R"(
-            click cmdOpt
-            TxtBoxHex=0x
-            type 123456789
-            key Return
-            focus TxtBoxDec
-            = 0x12345678|305419896|1 0010 0011 0100 0101 0110 0111 1000|298261.6171|291.2711|0.2844
-            TxtBoxDec=
-            type 40000000009
-            key Enter
-            focus txtKsize
-            = 0xEE6B2800|4000000000|1110 1110 0110 1011 0010 1000 0000 0000|3906250|3814.6972|3.7252
-            txtKsize=
-            type 010485769
-            key Return
-            focus TxtMsize
-            = 0x40000000|1073741824|100 0000 0000 0000 0000 0000 0000 0000|01048576|1024|1
-            TxtMsize=
-            type 40951
-            key Enter
-            focus txtGsize
-            = 0xFFF00000|4293918720|1111 1111 1111 0000 0000 0000 0000 0000|4193280|4095|3.9990
-            type 43
-            key Return
-            focus TxtBoxHex
-            = 0xC0000000|3221225472|1100 0000 0000 0000 0000 0000 0000 0000|3145728|3072|3
-        )";
-        // A size the program wrote is no refused typing; the refresh cycle
-        // takes a size up; a bit click enters a size box anew.
-        QTest::newRow("sizes") << R"(
-            TxtBoxHex=0x1
-            type f
-            click cmdOpt
-            click txtKsize
-            key Left
-            key Tab
-            colour txtKsize w
-            edit txtGsize 3
-            tick
-            colour txtGsize c
-            focus txtGsize
-            edit TxtMsize 1
-            tick
-            colour TxtMsize c
-            click txtGsize
-            key Left
-            key Tab
-            colour txtGsize w
-            txtKsize=
-            type 1
-            click 0
-            type 2
-            = 0x800|2048|1000 0000 0000|2|0.0020|0.0000
-        )";
-        QTest::newRow("chords") << R"(
-            TxtBoxHex=0x[1]F
-            key Ctrl+C
-            clipboard 0x1F
-            clip 7
-            key Ctrl+Shift+C
-            clipboard 7
-            key Ctrl+Ins
-            clipboard 0x1F
-            clip \t7f\r\n
-            key Shift+Ins
-            clip 0x123456789
-            key Ctrl+V
-            key Alt+1
-            key Ctrl+1
-            = 7f|127|111 1111|0.1240|0.0001|0.0000
-        )";
-        // A window switch leaves the box being edited as it was: emptied, it stays so.
-        QTest::newRow("away") << R"(
-            TxtBoxDec=
-            away
-            = 0x0||0|0|0|0
-        )";
-        // Typed at once, a value replaces the digits after the prefix.
-        QTest::newRow("typed at once") << R"(
-            type DEADBEEF
-            = 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111
-        )";
-        // A click on the toggle leaves the keyboard in the box, as a bit's does.
-        QTest::newRow("collapsed") << R"(
-            TxtBoxHex=0x12
-            click cmdOpt
-            type 3
-            focus TxtBoxHex
-            colour TxtBoxHex c
-            = 0x123|291|1 0010 0011|0.2841|0.0002|0.0000
-            click cmdOpt
-            TxtBoxDec=1
-            key Return
-            focus TxtBoxHex
-            key Tab
-            key Tab
-            focus cmdOpt
-            key Tab
-            focus BitButton(0)
-            click cmdOpt
-            txtKsize=1
-            press cmdOpt
-            focus TxtBoxHex
-        )";
-        // Real keys through the X server: Ctrl with Backspace, W, U, Delete, K or
-        // D edits nothing; a held key repeats until its release.
-        QTest::newRow("real keys, X") << R"(
-            xdotool type DEADBEEF
-            wait 300
-            = 0xDEADBEEF|3735928559|1101 1110 1010 1101 1011 1110 1110 1111
-            TxtBoxDec=12345
-            xdotool key ctrl+BackSpace ctrl+w ctrl+u Home ctrl+Delete ctrl+k ctrl+d
-            wait 300
-            = 0x3039|12345|11 0000 0011 1001|12.0556|0.0117|0.0000
-            xdotool key End BackSpace
-            wait 300
-            = 0x4D2|1234|100 1101 0010|1.2050|0.0011|0.0000
-            TxtBoxDec=[1234]
-            xdotool keydown Delete
-            wait 1200
-            xdotool keyup Delete
-            wait 300
-            = 0x0||0|0|0|0
-        )";
+        QTest::addColumn<QStringList>("steps");
+        for (const QString& script : ("\n" + Data("scripts.txt")).split("\n[").mid(1))
+            QTest::newRow(qPrintable(script.section(u']', 0, 0)))
+                << script.section(u'\n', 1).split(u'\n', Qt::SkipEmptyParts);
     }
     void scripts() {
-        QFETCH(QString, steps);
-        if (steps.contains("xdotool") && QGuiApplication::platformName() != "xcb")
+        QFETCH(QStringList, steps);
+        if (steps.join(u' ').contains("xdotool") && QGuiApplication::platformName() != "xcb")
             QSKIP("real keys need an X server");
-        run(steps.split(QRegularExpression("\\s*\n\\s*"), Qt::SkipEmptyParts));
-    }
-
-    // A text stays readable on every colour a box or a bit takes, as the window
-    // server shows it, whatever the desktop's colour scheme: each box with the
-    // focus (light cyan), refused at its limit (red) and left (white); a bit set
-    // (light blue) and clear.
-    void contrast() {
-        QStringList steps = {"click cmdOpt"};
-        for (int i = 0; i < 5; ++i) {
-            const QString b = Boxes[i], limit = i ? QString::number(Limits[i]) : "0x123456789";
-            steps += {b + "=" + limit, "contrast " + b + " c", "key End", "contrast " + b + " r"};
-        }
-        steps << "TxtBoxHex=0x"
-              << "type F";
-        for (int i = 1; i < 5; ++i)
-            steps << "contrast " + QString(Boxes[i]) + " w";
-        run(steps << "TxtBoxDec=1"
-                  << "contrast TxtBoxHex w"
-                  << "click 5"
-                  << "contrast 5 b"
-                  << "click 5"
-                  << "contrast 5 -");
-    }
-
-    // The window shows a value as --print prints it, for a sample of the range
-    // given on the command line in decimal and in hexadecimal: the bits as the
-    // buttons show them.
-    void printedViews() {
-        for (std::uint64_t i = 0; i <= 1500; ++i) {
-            const std::uint64_t v = i * 0xFFFFFFFF / 1500;
-            const std::string given =
-                (i % 2 ? QString::number(v) : "0x" + QString::number(v, 16)).toStdString();
-            form->ShowValue(ParseCommandLine({"tavrin", given}).startValue);
-            QStringList bits;
-            for (int index = 31; index >= 0; --index) {
-                if (bit(index)->text() == "1")
-                    bits << QString::number(index);
-            }
-            const QString shown =
-                QString("hex  %1\ndec  %2\nbin  %3\nbits %4\nKB   %5\nMB   %6\nGB   %7\n")
-                    .arg(box("TxtBoxHex")->text(), box("TxtBoxDec")->text(),
-                         form->findChild<QLabel*>("LableBin")->text(),
-                         bits.isEmpty() ? "none" : bits.join(u' '), box("txtKsize")->text(),
-                         box("TxtMsize")->text(), box("txtGsize")->text());
-            const CommandLine printed = ParseCommandLine({"tavrin", "--print", given});
-            QCOMPARE(shown, QString::fromStdString(printed.output));
-        }
+        run(steps);
     }
 
     // Random user sessions on a real Form1: any key or chord in any box, clipboard

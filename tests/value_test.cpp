@@ -116,18 +116,13 @@ TEST(Value, KeyFilter) {
         int key, typed;
         bool zero = false, on = false;
     } rows[] = {
-        {HexEntry, u"0x1", 3, 0, u'f', u'F'},
-        {HexEntry, u"0x1", 3, 0, u'G', 0},
         {HexEntry, u"0x12345678", 2, 1, u'a', u'A'},
         {HexEntry, u"0x12345678", 0, 2, u'5', 0},
         {HexEntry, u"0x00000000", 10, 0, u'1', u'1'},
-        {HexEntry, u"0", 1, 0, u'x', u'x'},
-        {HexEntry, u"0x1", 3, 0, u'X', 0},
         {HexEntry, u"0x12345678", 10, 0, keys::Backspace, keys::Backspace},
         {HexEntry, u"0x1F", 4, 0, keys::Escape, 0, true},
         {HexEntry, u" 0 ", 1, 0, keys::Escape, 0},
         {HexEntry, u"0x1", 3, 0, keys::Enter, 0, false, true},
-        {DecEntry, u"0", 1, 0, u'x', 0},
         {DecEntry, u"1234567890", 10, 0, u'1', 0},
         {DecEntry, u"000000000000", 12, 0, u'1', u'1'},
         {KBEntry, u"0001234567", 10, 0, u'8', 0},
@@ -139,6 +134,28 @@ TEST(Value, KeyFilter) {
         const auto seen = std::tuple(int{out.KeyAscii}, out.resetsToZero, out.movesOn);
         EXPECT_EQ(seen, std::tuple(row.typed, row.zero, row.on))
             << Narrow(row.text) << " " << row.key;
+    }
+}
+
+// Of every printable character but the digits, typed at the end of a text in
+// each box: those it takes, as it takes them.
+TEST(Value, KeyFilterPrintables) {
+    const std::tuple<const EntryRules&, Text, Text> rows[] = {
+        {HexEntry, u"0x1", u"ABCDEFABCDEF"},
+        {HexEntry, u"0", u"ABCDEFXABCDEFx"},
+        {DecEntry, u"0", u""},
+        {KBEntry, u"1", u""},
+        {MBEntry, u"1", u""},
+        {GBEntry, u"1", u""},
+    };
+    for (const auto& [rules, text, taken] : rows) {
+        Text seen;
+        for (char16_t c = u' '; c <= u'~'; ++c) {
+            const auto typed = FilterKey(rules, {text, text.size(), text.size(), 0}, c).KeyAscii;
+            if ((c < u'0' || c > u'9') && typed != 0)
+                seen += static_cast<char16_t>(typed);
+        }
+        EXPECT_EQ(Narrow(seen), Narrow(taken)) << Narrow(text);
     }
 }
 
@@ -174,6 +191,12 @@ TEST(Value, ValueArgument) {
         {u"1F", u""},
         {u"0x_1", u""},
         {u"0x", u""},
+        {u"_1", u""},
+        {u"1_", u""},
+        {u"-1L", u"4294967295"},
+        {u"-1h", u""},
+        {u"0b11111111111111111111111111111111", u"0xFFFFFFFF"},
+        {u"0b100000000000000000000000000000000", u""},
     };
     for (const auto& [argument, shown] : rows)
         EXPECT_EQ(Narrow(ValueArgument(argument)), Narrow(shown)) << Narrow(argument);
