@@ -39,7 +39,6 @@ help=$(shown Usage:)$'\n' block=$(shown '\$ tavrin --print 0xdead_beef')$'\n'
 for option in -h -help --help; do expect 0 "$help" "" $option; done
 for option in -v -version --version; do expect 0 $'tavrin 1.0\n' "" $option; done
 for option in -print --print; do expect 0 "$block" "" $option 0xdead_beef; done
-expect 0 $'tavrin 1.0\n' "" -platform offscreen --style=Fusion --version
 expect 0 "$block" "" --display=:1 -qwindowgeometry=1x1+2+3 --qwindowtitle=t --print 0xdead_beef
 expect 0 "$block" "" -style=Fusion -platform=xcb:x=1 -qmljsdebugger=port:1 --print 0xdead_beef
 expect 0 "$block" "" --reverse -widgetcount -reverse=1 -name -display --print 0xdead_beef -platform

@@ -17,12 +17,9 @@ namespace {
 using K = Keystrokes;
 const std::string BoxNames = "HDKMG"; // the hexadecimal, decimal, KB, MB and GB boxes
 
-struct Key {
-    std::int16_t code;
-    std::u16string text;
-};
-// Keys by name; a letter or digit types itself, Ctrl with a letter its control character.
-const std::map<std::string, Key> NamedKeys = {
+// Keys by name, their code and text; a letter or digit types itself, Ctrl with
+// a letter its control character.
+const std::map<std::string, std::pair<std::int16_t, std::u16string>> NamedKeys = {
     {"emoji", {0, u"\U0001F600"}}, {"Backspace", {8, u"\b"}}, {"Enter", {13, u"\r"}},
     {"Esc", {27, u"\x1b"}},        {"Left", {37, u""}},       {"Ins", {45, u""}},
     {"Del", {46, u"\x7f"}},        {"Ctrl", {17, u""}}};
@@ -41,7 +38,7 @@ K::Press PressOf(K::Box box, std::string chord, bool autoRepeat) {
     const std::string key = chord.substr(chord.rfind('+') + 1); // npos + 1 is 0
     press.key = static_cast<std::uint32_t>(std::hash<std::string>{}(key));
     if (NamedKeys.contains(key)) {
-        press.code = NamedKeys.at(key).code, press.text = NamedKeys.at(key).text;
+        std::tie(press.code, press.text) = NamedKeys.at(key);
     } else {
         press.code = static_cast<std::int16_t>(std::toupper(key[0]));
         const bool control = press.modifiers & 2 && std::isalpha(key[0]);
