@@ -39,10 +39,10 @@ within() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; "$@"; }
 # libwayland writes an object as wl_keyboard@16 up to 1.22 (Debian 12) and as
 # wl_keyboard#16 from 1.23 on (Debian 13).
 alive() { kill -0 $client 2>/dev/null && ! grep -qE 'wl_display[@#]1\.error' "$work/client.log"; }
-# Fullscreen, the panel collapsed or expanded ("hexbox": the hexadecimal box
-# read): the labels show whole at their
-# places (the form's, in pixels), not black, the size panel's only when
-# expanded; the rest of the screen is the window's plain background.
+# Fullscreen, the panel collapsed or expanded: the labels show whole at their
+# places (as tests/opens.txt gives them, in pixels), not black, the size
+# panel's only when expanded; the rest of the screen is the window's plain
+# background. ("hexbox": the hexadecimal box read instead.)
 drawn() {
     opens=$(dirname "$0")/opens.txt python3 - "$screen" "$@" <<'EOF' >"$work/drawn" 2>&1
 import os, re, struct, sys

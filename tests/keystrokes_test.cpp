@@ -54,9 +54,8 @@ std::string Format(const K::Answer& answer, bool typing) {
     std::string out;
     for (const K::Call& call : answer.calls) {
         const auto box = static_cast<std::size_t>(call.box);
-        out += (out.empty() ? "" : " ");
-        out += box != 0 ? BoxNames.substr(box, 1) + "." : "";
-        out += names[static_cast<int>(call.handler)];
+        out += (out.empty() ? "" : " ") + (box != 0 ? BoxNames.substr(box, 1) + "." : "") +
+               names[static_cast<int>(call.handler)];
         const bool printable = call.code > 32 && call.code < 127;
         if (call.handler == K::Handler::KeyPress)
             out += "(" + (printable ? std::string(1, char(call.code)) : std::to_string(call.code)) +
