@@ -1,7 +1,8 @@
 # Reads the running calculator as a screen reader does: through the AT-SPI
 # registry, with a listener registered for the events a screen reader asks
 # for, while real mouse clicks and keys (xdotool) go through the X server.
-# The program is told its display by Qt's option in its joined form.
+# The program is told its display by Qt's option in its joined form, and the
+# value to start with (the one it opens with anyway).
 # Usage: accessibility_walk.py PROGRAM  (on an X display and a session bus
 # of its own). Prints what it reads; exits 1 on the first difference.
 import os
@@ -27,7 +28,7 @@ def listen(event):
 pyatspi.Registry.registerEventListener(listen, "object:", "window:", "focus:")
 
 errors = tempfile.TemporaryFile()
-program = subprocess.Popen([sys.argv[1], "--display=" + os.environ["DISPLAY"]], stderr=errors,
+program = subprocess.Popen([sys.argv[1], "--display=" + os.environ["DISPLAY"], "0x0"], stderr=errors,
                            env={k: v for k, v in os.environ.items() if k != "DISPLAY"})
 
 
@@ -116,7 +117,7 @@ toggle = find(PUSH_BUTTON, "显示大小面板")
 
 # The window as it opens, every control as tests/opens.txt describes it, the
 # bits laid out in two rows of sixteen as in the form test: role, name,
-# description, states, actions, and place in the window (a hidden one nowhere).
+# description, states, actions, place in the window (a hidden one nowhere), text.
 ROLES = {"StaticText": LABEL, "EditableText": ENTRY, "Button": PUSH_BUTTON, "CheckBox": CHECK_BOX}
 X = (32, 56, 80, 104, 152, 176, 200, 224, 272, 296, 320, 344, 390, 415, 439, 464)
 with open(os.path.join(os.path.dirname(__file__), "opens.txt"), encoding="utf-8") as opens:
@@ -130,10 +131,10 @@ described += [{"role": "CheckBox", "name": BITS[k],
 
 def on_bus(c):
     x, y, w, h = c.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
-    actions = c.queryAction() if c.getRole() != LABEL else None
+    acts = c.queryAction() if c.getRole() != LABEL else None
     return (int(c.getRole()), c.name, c.description, tuple(sorted(states(c) - {"focused"})),
-            f"{x},{y} {w}x{h}",
-            ",".join(actions.getName(i) for i in range(actions.nActions)) if actions else "")
+            f"{x},{y} {w}x{h}", ",".join(acts.getName(i) for i in range(acts.nActions)) if acts
+            else "", c.queryText().getText(0, -1) if c.getRole() == ENTRY else "")
 
 
 def as_described(f):
@@ -141,7 +142,8 @@ def as_described(f):
     shows = "invisible" not in f["states"]
     held |= {"showing"} if shows else set()
     return (int(ROLES[f["role"]]), f["name"], f["desc"], tuple(sorted(held)),
-            f"{f['at']} {f['size']}" if shows else "0,0 0x0", f["actions"])
+            f"{f['at']} {f['size']}" if shows else "0,0 0x0", f["actions"],
+            f["text"] if f["role"] == "EditableText" else "")
 
 
 expect("as it opens", sorted(map(on_bus, window)), sorted(map(as_described, described)))
