@@ -8,7 +8,6 @@
 #include <QtWidgets>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <memory>
 #include <random>
@@ -38,10 +37,9 @@ constexpr std::uint64_t Limits[] = {0, 4294967296, 4194304, 4096, 4};
 
 // The number digits spell in base (0 for none); ~0 for no number or too large a one.
 std::uint64_t Number(const QString& digits, int base) {
-    const QByteArray ascii = digits.toLatin1();
-    std::uint64_t n = 0;
-    const auto [end, error] = std::from_chars(ascii.begin(), ascii.end(), n, base);
-    return error == std::errc{} && end == ascii.end() ? n : ascii.isEmpty() ? 0 : ~0ull;
+    bool ok = false;
+    const std::uint64_t n = digits.toULongLong(&ok, base);
+    return ok || digits.isEmpty() ? n : ~0ull;
 }
 
 // The texts a size box may show for v bytes: set from the value, the fixed
@@ -222,9 +220,8 @@ class FormTest : public QObject {
         expected["Form1"].insert(
             Fields{{"size", shown ? "501x365" : "501x252"}, {"text", title}, {"name", title}});
         expected["cmdOpt"].insert(
-            Fields{{"text", shown ? ">>" : "<<"},
-                   {"name", shown ? "隐藏大小面板" : "显示大小面板"},
-                   {"states", shown ? "focusable,expandable,expanded" : "focusable,expandable"}});
+            Parse(shown ? "text=>> name=隐藏大小面板 states=focusable,expandable,expanded"
+                        : "text=<< name=显示大小面板 states=focusable,expandable"));
         for (const char* name : {"txtKsize", "TxtMsize", "txtGsize"})
             expected[name]["states"] = shown ? "focusable" : "invisible,focusable";
         for (const char* name : {"Label7", "Label8", "Label9"})
@@ -257,7 +254,8 @@ class FormTest : public QObject {
     }
 
     // One step. "BOX=TEXT" gives BOX the focus and TEXT, its [bracketed] part
-    // selected; "edit BOX TEXT" sets a text without a key; "menu BOX
+    // selected; "start VALUE" shows a value given at start; "edit BOX TEXT"
+    // sets a text without a key; "menu BOX
     // paste|cut|del|undo" as the context menu does; "type KEYS"; "key CHORD"
     // pressed, then released where the focus went; "down CHORD [SCAN]",
     // "repeat ...", "up ..." a held key's press, auto-repeat and release, with
@@ -280,6 +278,8 @@ class FormTest : public QObject {
             if (at >= 0)
                 target->setSelection(at, given.indexOf(u']') - at - 1);
             QCoreApplication::processEvents(); // what entering the box leaves for later
+        } else if (verb == "start") {          // a value given on the command line, as read
+            form->ShowValue(rest.toStdU16String());
         } else if (verb == "edit") {
             box(name)->setText(text);
         } else if (verb == "menu") { // the line edit's slots, and its Delete
