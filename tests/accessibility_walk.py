@@ -98,8 +98,6 @@ def keys(*names):
     pump(0.4)
 
 
-
-
 def events_of(kind):
     seen = [e for e in events if e[0].startswith(kind)]
     events.clear()
@@ -131,9 +129,10 @@ described += [{"role": "CheckBox", "name": BITS[k],
 def on_bus(c):
     x, y, w, h = c.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
     acts = c.queryAction() if c.getRole() != LABEL else None
+    actions = ",".join(acts.getName(i) for i in range(acts.nActions)) if acts else ""
+    text = c.queryText().getText(0, -1) if c.getRole() == ENTRY else ""
     return (int(c.getRole()), c.name, c.description, tuple(sorted(states(c) - {"focused"})),
-            f"{x},{y} {w}x{h}", ",".join(acts.getName(i) for i in range(acts.nActions)) if acts
-            else "", c.queryText().getText(0, -1) if c.getRole() == ENTRY else "")
+            f"{x},{y} {w}x{h}", actions, text)
 
 
 def as_described(f):
