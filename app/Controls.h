@@ -3,6 +3,7 @@
 // texts as Text, colours as the system's named colours.
 #pragma once
 
+#include "BoxMarks.h"
 #include "Value.h"
 
 #include <QClipboard>
@@ -45,17 +46,18 @@ inline void SetColours(QWidget* control, QPalette::ColorRole background, QPalett
     control->setPalette(palette);
 }
 
-inline QColor BackColor(const QLineEdit* box) {
-    return box->palette().color(QPalette::Base);
-}
-
-// Red says a box's text is refused, which a screen reader reads as the box's
-// description.
-inline void SetBackColor(QLineEdit* box, const QColor& colour) {
-    SetColours(box, QPalette::Base, QPalette::Text, &colour);
-    const QString description = colour == colours::Red ? QStringLiteral("输入无效") : QString();
-    if (box->accessibleDescription() != description) // each change is announced
-        box->setAccessibleDescription(description);
+// An entry box in a colour of its marks. Red says its text is refused, which
+// a screen reader reads as the box's description; told, the reader hears of
+// the change.
+inline void PaintBox(QLineEdit* box, BoxMarks::Colour colour, bool readerTold = false) {
+    using enum BoxMarks::Colour;
+    const QColor* shown = colour == White       ? &colours::White
+                          : colour == LightCyan ? &colours::LightCyan
+                          : colour == Red       ? &colours::Red
+                                                : nullptr;
+    SetColours(box, QPalette::Base, QPalette::Text, shown);
+    if (readerTold)
+        box->setAccessibleDescription(colour == Red ? QStringLiteral("输入无效") : QString());
 }
 
 inline void ClearClipboard() {

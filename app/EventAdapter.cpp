@@ -77,7 +77,7 @@ Keystrokes::FocusReason ReasonOf(const QFocusEvent* event) {
 } // namespace
 
 EventAdapter::EventAdapter(Form1* form) : QObject(form), form(form), model(form->keystrokes) {
-    for (const auto& box : Form1::EntryBoxes)
+    for (const auto& box : form->entryBoxes)
         form->Control(box)->installEventFilter(this);
     connect(form->Timer1, &QTimer::timeout, this, [this] { RunHandler(&Form1::Timer1_Timer); });
     connect(form->cmdOpt, &QPushButton::clicked, this,
@@ -107,7 +107,7 @@ bool EventAdapter::RunAnswer(const Keystrokes::Answer& answer,
                              const std::function<void()>& beforeKeyUp) {
     bool cancelled = false;
     for (const Keystrokes::Call& call : answer.calls) {
-        const auto& box = Form1::EntryBoxes[static_cast<std::size_t>(call.box)];
+        const auto& box = form->entryBoxes[static_cast<std::size_t>(call.box)];
         std::int16_t code = call.code, mask = call.mask;
         switch (call.handler) {
         case Handler::GotFocus:
@@ -133,11 +133,11 @@ bool EventAdapter::RunAnswer(const Keystrokes::Answer& answer,
 }
 
 bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
-    for (const auto& row : Form1::EntryBoxes) {
+    for (const auto& row : form->entryBoxes) {
         QLineEdit* control = form->Control(row);
         if (control != watched)
             continue;
-        const auto box = static_cast<Keystrokes::Box>(&row - Form1::EntryBoxes.data());
+        const auto box = static_cast<Keystrokes::Box>(&row - form->entryBoxes.data());
         switch (event->type()) {
         case QEvent::KeyPress:
             return RunAnswer(model.Pressed(PressOf(box, static_cast<QKeyEvent*>(event))));
@@ -161,7 +161,7 @@ bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 Keystrokes::Press EventAdapter::PressOf(Keystrokes::Box box, const QKeyEvent* event) const {
-    const auto& row = Form1::EntryBoxes[static_cast<std::size_t>(box)];
+    const auto& row = form->entryBoxes[static_cast<std::size_t>(box)];
     return {.box = box,
             .key = KeyOf(event),
             .code = VirtualKey(event),
@@ -175,7 +175,7 @@ Keystrokes::Press EventAdapter::PressOf(Keystrokes::Box box, const QKeyEvent* ev
 // What the input method is still composing stays the box's own, shown before
 // KeyUp takes the committed text up.
 bool EventAdapter::InputMethod(Keystrokes::Box box, QInputMethodEvent* event) {
-    QLineEdit* control = form->Control(Form1::EntryBoxes[static_cast<std::size_t>(box)]);
+    QLineEdit* control = form->Control(form->entryBoxes[static_cast<std::size_t>(box)]);
     return RunAnswer(model.Committed(box, event->commitString().toStdU16String()), [&] {
         QInputMethodEvent composing(event->preeditString(), event->attributes());
         QCoreApplication::sendEvent(control, &composing);
@@ -184,7 +184,7 @@ bool EventAdapter::InputMethod(Keystrokes::Box box, QInputMethodEvent* event) {
 
 std::vector<Keystrokes::Text> EventAdapter::BoxTexts() const {
     std::vector<Keystrokes::Text> texts;
-    for (const auto& box : Form1::EntryBoxes)
+    for (const auto& box : form->entryBoxes)
         texts.push_back(TextOf(form->Control(box)));
     return texts;
 }

@@ -6,10 +6,10 @@
 #include "Accessibility.h"
 #include "Controls.h"
 #include "EventAdapter.h"
+#include "WindowSizeKeeper.h"
 
 #include <QButtonGroup>
 #include <QFont>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,10 +18,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QWindow>
-#include <QWindowStateChangeEvent>
 
-#include <utility>
 #include <vector>
 
 namespace {
@@ -81,65 +78,6 @@ constexpr int BitColumnLeft[16] = {480,  840,  1200, 1560, 2280, 2640, 3000, 336
 
 } // namespace
 
-// Each entry box in one row; the refresh cycle takes them in this order.
-const std::array<Form1::EntryBox, 5> Form1::EntryBoxes{{
-    {.control = &Form1::TxtBoxHex,
-     .defaultText = u"0x0",
-     .rules = value::HexEntry,
-     .validator = value::IsHexStr,
-     .enterTarget = &Form1::TxtBoxDec,
-     .GotFocus = &Form1::TxtBoxHex_GotFocus,
-     .LostFocus = &Form1::TxtBoxHex_LostFocus,
-     .KeyPress = &Form1::TxtBoxHex_KeyPress,
-     .KeyUp = &Form1::TxtBoxHex_KeyUp},
-    {.control = &Form1::TxtBoxDec,
-     .defaultText = u"0",
-     .rules = value::DecEntry,
-     .validator = value::IsDecStr,
-     .enterTarget = &Form1::txtKsize,
-     .rangeOnFocus = true,
-     .cycleColours = true,
-     .GotFocus = &Form1::TxtBoxDec_GotFocus,
-     .LostFocus = &Form1::TxtBoxDec_LostFocus,
-     .KeyPress = &Form1::TxtBoxDec_KeyPress,
-     .KeyUp = &Form1::TxtBoxDec_KeyUp},
-    {.control = &Form1::txtKsize,
-     .defaultText = u"0",
-     .rules = value::KBEntry,
-     .validator = value::IsKBStr,
-     .enterTarget = &Form1::TxtMsize,
-     .rangeOnFocus = true,
-     .selectsPointOnEntry = true,
-     .GotFocus = &Form1::txtKsize_GotFocus,
-     .LostFocus = &Form1::txtKsize_LostFocus,
-     .KeyPress = &Form1::txtKsize_KeyPress,
-     .KeyUp = &Form1::txtKsize_KeyUp},
-    {.control = &Form1::TxtMsize,
-     .defaultText = u"0",
-     .rules = value::MBEntry,
-     .validator = value::IsMBStr,
-     .enterTarget = &Form1::txtGsize,
-     .rangeOnFocus = true,
-     .selectsPointOnEntry = true,
-     .cycleColours = true,
-     .GotFocus = &Form1::TxtMsize_GotFocus,
-     .LostFocus = &Form1::TxtMsize_LostFocus,
-     .KeyPress = &Form1::TxtMsize_KeyPress,
-     .KeyUp = &Form1::TxtMsize_KeyUp},
-    {.control = &Form1::txtGsize,
-     .defaultText = u"0",
-     .rules = value::GBEntry,
-     .validator = value::IsGBStr,
-     .enterTarget = &Form1::TxtBoxHex,
-     .selectsPointOnEntry = true,
-     .cycleColours = true,
-     .takesFocus = true,
-     .GotFocus = &Form1::txtGsize_GotFocus,
-     .LostFocus = &Form1::txtGsize_LostFocus,
-     .KeyPress = &Form1::txtGsize_KeyPress,
-     .KeyUp = &Form1::txtGsize_KeyUp},
-}};
-
 namespace {
 
 std::vector<bool> SelectsPointOnEntry(const auto& boxes) {
@@ -152,23 +90,21 @@ std::vector<bool> SelectsPointOnEntry(const auto& boxes) {
 } // namespace
 
 Form1::Form1(QWidget* parent, bool ticksByItself)
-    : QWidget(parent), keystrokes(SelectsPointOnEntry(EntryBoxes)) {
+    : QWidget(parent), keystrokes(SelectsPointOnEntry(entryBoxes)) {
+    sizeKeeper = new WindowSizeKeeper(this, Px(ClientWidthTwips));
     CreateControls();
-    for (const EntryBox& box : EntryBoxes)
+    for (EntryBox& box : entryBoxes) {
         SetText(Control(box), box.defaultText);
+        connect(Control(box), &QLineEdit::textChanged, this, [this, &box] { TextChanged(box); });
+    }
     adapter = new EventAdapter(this);
     Form_Load();
     if (!ticksByItself)
         Timer1->setInterval(std::chrono::hours(24));
-    for (const EntryBox& box : EntryBoxes) {
-        connect(Control(box), &QLineEdit::textChanged, this,
-                [this, &box] { TextChanged(box, State(box)); });
-    }
     Timer1->start();
     ReadyToType();
-    create(); // its window, to follow what is asked of it and what it is
-    connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::WindowStateRequested);
-    windowHandle()->installEventFilter(this);
+    create(); // its native window, whose states the size keeper follows
+    sizeKeeper->Watch();
 }
 
 // The handlers go first: closing the window takes the focus from a box, and
@@ -211,6 +147,8 @@ void Form1::CreateBoxes() {
         control->setAccessibleName(caption);
         control->setGeometry(place);
         control->setFont(BoxFont(9.75));
+        // Qt's own default, said here: the value library reads no longer text.
+        control->setMaxLength(value::MaxTextLength);
         return control;
     };
     txtGsize = box("txtGsize", Twips(600, 4800, 1575, 315), QStringLiteral("GB"));
@@ -225,7 +163,10 @@ void Form1::CreateBoxes() {
 
     TxtBoxDec = box("TxtBoxDec", Twips(4680, 2640, 2535, 375), QStringLiteral("十进制"));
     TxtBoxHex = box("TxtBoxHex", Twips(1560, 2640, 2055, 375), QStringLiteral("十六进制"));
-    SetBackColor(TxtBoxHex, colours::White);
+    for (const EntryBox& box : entryBoxes) {
+        if (box.colourAtStart != BoxMarks::Colour::Desktop)
+            PaintBox(Control(box), box.colourAtStart);
+    }
 }
 
 // Bits 31 to 16 above, 15 to 0 below, each with its weight as a tooltip.
@@ -300,33 +241,17 @@ void Form1::SetControlOrder() {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
-auto Form1::Row(const QLineEdit* control) const -> const EntryBox& {
-    for (const EntryBox& box : EntryBoxes) {
-        if (Control(box) == control)
-            return box;
-    }
-    Q_UNREACHABLE();
-}
-
-auto Form1::State(const EntryBox& box) -> EntryState& {
-    return EntryStates[static_cast<std::size_t>(&box - EntryBoxes.data())];
-}
-
-auto Form1::State(const QLineEdit* control) -> EntryState& {
-    return State(Row(control));
-}
-
 void Form1::Form_Load() {
     SetHeight(4100);
     ShowSizeBoxes(false);
-    for (const EntryBox& box : EntryBoxes)
-        State(box).backup = box.defaultText;
+    for (const EntryBox& box : entryBoxes)
+        Backup(box) = box.defaultText;
 }
 
-void Form1::ShowValue(const Text& validated) {
-    const EntryBox& box = Row(value::HasHexPrefix(validated) ? TxtBoxHex : TxtBoxDec);
+void Form1::ShowStartValue(const Text& validated) {
+    const EntryBox& box = Box(value::HasHexPrefix(validated) ? TxtBoxHex : TxtBoxDec);
     SetText(Control(box), validated);
-    SetValueFrom(box, value::Trim(validated));
+    WriteOtherViews(box, value::Trim(validated));
     SetStringBak();
     ReadyToType();
 }
@@ -340,7 +265,7 @@ void Form1::ReadyToType() {
 }
 
 void Form1::ShowSizeBoxes(bool shown) {
-    for (const EntryBox& box : EntryBoxes) {
+    for (const EntryBox& box : entryBoxes) {
         if (!box.InSizePanel())
             continue;
         if (!shown && Control(box)->hasFocus())
@@ -353,95 +278,8 @@ void Form1::ShowSizeBoxes(bool shown) {
     }
 }
 
-namespace {
-
-bool OnWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-constexpr Qt::WindowStates SizedByCompositor = Qt::WindowMaximized | Qt::WindowFullScreen;
-
-} // namespace
-
-// A maximize asked for all the same (a title bar Qt draws itself, a window
-// manager's key) is undone as soon as it shows. Under X11 the window manager
-// holds the window at its fixed size, and a request is taken back at once.
-// Under Wayland a maximized or fullscreen window must take the size the
-// compositor configures, whoever asked for the state (the program, its title
-// bar, the compositor's own keys and menus). Qt's window gets no size bounds
-// there: Qt would hold the window at them against the compositor, which ends
-// the connection. From a request for such a state, or the compositor's word
-// of one, until the compositor says the window is normal, the compositor sets
-// the size and a new height waits; in the normal state the window keeps its
-// fixed size itself. Once the window system says it is maximized, and that
-// frame is out, the window asks once to be normal again.
-void Form1::WindowStateRequested(Qt::WindowState state) {
-    if (!OnWayland()) {
-        if (state == Qt::WindowMaximized)
-            QTimer::singleShot(0, this, &Form1::Unmaximize);
-    } else if (state & SizedByCompositor) {
-        sizeFromCompositor = true;
-        FixSize();
-    }
-}
-
-void Form1::Unmaximize() {
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    if (!sizeFromCompositor)
-        FixSize();
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != windowHandle())
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
-        const Qt::WindowStates states = windowHandle()->windowStates();
-        const auto oldStates = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-        const bool compositorSizes = OnWayland() && states & SizedByCompositor;
-        if (compositorSizes || !(states & Qt::WindowMaximized)) {
-            sizeFromCompositor = compositorSizes;
-            FixSize();
-        }
-        if (states & Qt::WindowMaximized && !(oldStates & Qt::WindowMaximized)) {
-            unmaximizeAfterPaint = true;
-            update();
-        }
-    } else if (event->type() == QEvent::Show && OnWayland()) {
-        FixSize(); // before the compositor first hears of the window
-    } else if (event->type() == QEvent::Resize && OnWayland() && !sizeFromCompositor &&
-               windowHandle()->size() != QSize(Px(ClientWidthTwips), fixedHeight)) {
-        // A size configured for the normal state (a restore's, an
-        // interactive resize's) gives way to the fixed one.
-        QTimer::singleShot(0, this, &Form1::FixSize);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Form1::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    if (std::exchange(unmaximizeAfterPaint, false)) {
-        QTimer::singleShot(0, this, &Form1::Unmaximize);
-    }
-}
-
 void Form1::SetHeight(int twips) {
-    fixedHeight = Px(twips - FrameTwips);
-    if (!sizeFromCompositor)
-        FixSize();
-}
-
-void Form1::FixSize() {
-    if (sizeFromCompositor) {
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        const QSize size(Px(ClientWidthTwips), fixedHeight);
-        setFixedSize(size);
-        resize(size); // a restore may bring back the size from before a maximize
-    }
-    if (OnWayland() && windowHandle()) { // Qt takes whatever the compositor configures
-        windowHandle()->setMinimumSize(QSize(0, 0));
-        windowHandle()->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    }
+    sizeKeeper->SetHeight(Px(twips - FrameTwips));
 }
 
 bool Form1::SizePanelShown() const {
@@ -469,9 +307,8 @@ void Form1::cmdOpt_Click() {
 }
 
 void Form1::SetStringBak() {
-    for (const EntryBox& box : EntryBoxes) {
-        EntryState& state = State(box);
-        state.backup = TextOf(Control(box));
-        state.backupRefused = state.refused;
+    for (EntryBox& box : entryBoxes) {
+        Backup(box) = TextOf(Control(box));
+        box.marks.Recorded();
     }
 }

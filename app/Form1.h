@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BoxMarks.h"
 #include "Keystrokes.h"
 #include "Value.h"
 
@@ -10,6 +11,7 @@
 #include <cstdint>
 
 class EventAdapter;
+class WindowSizeKeeper;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -34,13 +36,7 @@ class Form1 : public QWidget {
     ~Form1() override;
     // A value given at start (as ValueArgument gives it) shows as if pasted
     // into its box.
-    void ShowValue(const value::Text& validated);
-
-  protected:
-    // A fixed-size window that survives a maximize or a fullscreen, whoever
-    // asks for it (app/Form1.cpp).
-    void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void ShowStartValue(const value::Text& validated);
 
   private:
     friend class EventAdapter;
@@ -48,8 +44,9 @@ class Form1 : public QWidget {
     using Int16 = std::int16_t;
     using BoxOfForm = QLineEdit* Form1::*;
 
-    // One entry box, described once; the handlers, the backups, the refresh
-    // cycle and the event adapter read its row (app/Form1.cpp).
+    // One entry box: what it is, described once, and what it carries while
+    // the program runs. The handlers, the backups, the refresh cycle and the
+    // event adapter read it (the five in panel/EntryBoxes.cpp).
     struct EntryBox {
         BoxOfForm control;
         Text defaultText;                 // at start, and when the box is left empty
@@ -60,26 +57,23 @@ class Form1 : public QWidget {
         bool selectsPointOnEntry = false; // entering selects a text with a point
         bool cycleColours = false;        // the refresh cycle colours an accepted text
         bool takesFocus = false;          // an accepted text brings the focus here
+        BoxMarks::Colour colourAtStart = BoxMarks::Colour::Desktop;
         void (Form1::*GotFocus)();
         void (Form1::*LostFocus)();
         void (Form1::*KeyPress)(Int16& KeyAscii);
         void (Form1::*KeyUp)(Int16& KeyCode, Int16& Shift);
+        Text Form1::*backup; // its backup string
+        BoxMarks marks{colourAtStart};
         bool InSizePanel() const { return rules.kind == value::EntryKind::Size; }
     };
-    // What an entry box carries while the program runs.
-    struct EntryState {
-        Text& backup;               // its backup string
-        bool refused = false;       // its text is refused: red until the text changes
-        bool backupRefused = false; // its backup is a refused text
-        Text written{};             // the size the program last wrote into it
-    };
-    // The five entry boxes in the refresh cycle's order; the rows, Row and
-    // State are in app/Form1.cpp.
-    static const std::array<EntryBox, 5> EntryBoxes;
-    const EntryBox& Row(const QLineEdit* control) const;
-    EntryState& State(const QLineEdit* control);
-    EntryState& State(const EntryBox& box);
+    // The five entry boxes in the refresh cycle's order.
+    static std::array<EntryBox, 5> TheEntryBoxes();
+    EntryBox& Box(const QLineEdit* control);
     QLineEdit* Control(const EntryBox& box) const { return this->*box.control; }
+    Text& Backup(const EntryBox& box) { return this->*box.backup; }
+    // Shows what the box's marks answer: its colour, and its description for
+    // a screen reader where that changes.
+    void Paint(const EntryBox& box, BoxMarks::Answer paint);
 
     // --- Start-up, toggle and backups (app/Form1.cpp) ---
     void CreateControls();
@@ -94,20 +88,15 @@ class Form1 : public QWidget {
     bool SizePanelShown() const;
     void SetStringBak();
     // Sets the window's outer height in twips; while the compositor sets the
-    // size under Wayland (maximized, fullscreen), the height waits for the
+    // size (maximized, fullscreen under Wayland), the height waits for the
     // normal state.
     void SetHeight(int twips);
-    // The window's size for its state: fixed, or any while the compositor
-    // sets it; under Wayland Qt gets no bounds to hold against the compositor.
-    void FixSize();
     // Collapsed, the size boxes are out of reach: no focus, nothing to read.
     void ShowSizeBoxes(bool shown);
-    // A window state asked for or reported, and the way back from a maximize.
-    void WindowStateRequested(Qt::WindowState state);
-    void Unmaximize();
 
     // --- Refresh cycle (app/RefreshCycle.cpp) ---
     void Timer1_Timer();
+    void PutBack(EntryBox& box);
     // Starts the timer unless it runs: a running timer keeps its phase.
     void WakeTimer1();
 
@@ -116,65 +105,56 @@ class Form1 : public QWidget {
     void BitButton_Click(std::int16_t index);
     void ApplyBitLook(std::int16_t index, bool set);
     // The hexadecimal box, the binary label and the bit buttons.
-    void SetRegisterViews(std::int32_t p);
+    void WriteRegisterViews(std::int32_t p);
 
     // --- What the five entry boxes share (panel/EntryBoxes.cpp) ---
-    void GotFocus(const EntryBox& box, const EntryState& state);
-    void LostFocus(const EntryBox& box, const EntryState& state);
+    void GotFocus(EntryBox& box);
+    void LostFocus(EntryBox& box);
     void KeyPress(const EntryBox& box, Int16& KeyAscii);
-    void KeyUp(const EntryBox& box, EntryState& state, Int16& KeyCode, Int16& Shift);
+    void KeyUp(EntryBox& box, Int16& KeyCode, Int16& Shift);
     void CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift);
-    // Any change of a box text wakes the timer and clears the box's refused
-    // mark and its red; who refuses the new text sets them again.
-    void TextChanged(const EntryBox& box, EntryState& state);
-    void SetRefused(const EntryBox& box, EntryState& state, bool refused);
-    // Every other view from a text the box accepts.
-    void SetValueFrom(const EntryBox& box, const Text& t);
-    void SetValueFromUnits(const EntryBox& box, const Text& t);
+    // Any change of a box text wakes the timer and takes the box's red away;
+    // who refuses the new text brings it back.
+    void TextChanged(EntryBox& box);
+    // The value changed in one box: every other view is written from the text
+    // it accepts. The one way a new value reaches the views; the Write...
+    // functions below are its steps.
+    void WriteOtherViews(const EntryBox& from, const Text& t);
+    void WriteViewsFromUnits(const EntryBox& from, const Text& t);
 
     // --- The entry boxes' handlers: each applies the shared rule to its row ---
-    void TxtBoxHex_GotFocus() { GotFocus(Row(TxtBoxHex), State(TxtBoxHex)); }
-    void TxtBoxDec_GotFocus() { GotFocus(Row(TxtBoxDec), State(TxtBoxDec)); }
-    void txtKsize_GotFocus() { GotFocus(Row(txtKsize), State(txtKsize)); }
-    void TxtMsize_GotFocus() { GotFocus(Row(TxtMsize), State(TxtMsize)); }
-    void txtGsize_GotFocus() { GotFocus(Row(txtGsize), State(txtGsize)); }
-    void TxtBoxHex_LostFocus() { LostFocus(Row(TxtBoxHex), State(TxtBoxHex)); }
-    void TxtBoxDec_LostFocus() { LostFocus(Row(TxtBoxDec), State(TxtBoxDec)); }
-    void txtKsize_LostFocus() { LostFocus(Row(txtKsize), State(txtKsize)); }
-    void TxtMsize_LostFocus() { LostFocus(Row(TxtMsize), State(TxtMsize)); }
-    void txtGsize_LostFocus() { LostFocus(Row(txtGsize), State(txtGsize)); }
-    void TxtBoxHex_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtBoxHex), KeyAscii); }
-    void TxtBoxDec_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtBoxDec), KeyAscii); }
-    void txtKsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(txtKsize), KeyAscii); }
-    void TxtMsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(TxtMsize), KeyAscii); }
-    void txtGsize_KeyPress(Int16& KeyAscii) { KeyPress(Row(txtGsize), KeyAscii); }
-    void TxtBoxHex_KeyUp(Int16& KeyCode, Int16& Shift) {
-        KeyUp(Row(TxtBoxHex), State(TxtBoxHex), KeyCode, Shift);
-    }
-    void TxtBoxDec_KeyUp(Int16& KeyCode, Int16& Shift) {
-        KeyUp(Row(TxtBoxDec), State(TxtBoxDec), KeyCode, Shift);
-    }
-    void txtKsize_KeyUp(Int16& KeyCode, Int16& Shift) {
-        KeyUp(Row(txtKsize), State(txtKsize), KeyCode, Shift);
-    }
-    void TxtMsize_KeyUp(Int16& KeyCode, Int16& Shift) {
-        KeyUp(Row(TxtMsize), State(TxtMsize), KeyCode, Shift);
-    }
-    void txtGsize_KeyUp(Int16& KeyCode, Int16& Shift) {
-        KeyUp(Row(txtGsize), State(txtGsize), KeyCode, Shift);
-    }
+    void TxtBoxHex_GotFocus() { GotFocus(Box(TxtBoxHex)); }
+    void TxtBoxDec_GotFocus() { GotFocus(Box(TxtBoxDec)); }
+    void txtKsize_GotFocus() { GotFocus(Box(txtKsize)); }
+    void TxtMsize_GotFocus() { GotFocus(Box(TxtMsize)); }
+    void txtGsize_GotFocus() { GotFocus(Box(txtGsize)); }
+    void TxtBoxHex_LostFocus() { LostFocus(Box(TxtBoxHex)); }
+    void TxtBoxDec_LostFocus() { LostFocus(Box(TxtBoxDec)); }
+    void txtKsize_LostFocus() { LostFocus(Box(txtKsize)); }
+    void TxtMsize_LostFocus() { LostFocus(Box(TxtMsize)); }
+    void txtGsize_LostFocus() { LostFocus(Box(txtGsize)); }
+    void TxtBoxHex_KeyPress(Int16& KeyAscii) { KeyPress(Box(TxtBoxHex), KeyAscii); }
+    void TxtBoxDec_KeyPress(Int16& KeyAscii) { KeyPress(Box(TxtBoxDec), KeyAscii); }
+    void txtKsize_KeyPress(Int16& KeyAscii) { KeyPress(Box(txtKsize), KeyAscii); }
+    void TxtMsize_KeyPress(Int16& KeyAscii) { KeyPress(Box(TxtMsize), KeyAscii); }
+    void txtGsize_KeyPress(Int16& KeyAscii) { KeyPress(Box(txtGsize), KeyAscii); }
+    void TxtBoxHex_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Box(TxtBoxHex), KeyCode, Shift); }
+    void TxtBoxDec_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Box(TxtBoxDec), KeyCode, Shift); }
+    void txtKsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Box(txtKsize), KeyCode, Shift); }
+    void TxtMsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Box(TxtMsize), KeyCode, Shift); }
+    void txtGsize_KeyUp(Int16& KeyCode, Int16& Shift) { KeyUp(Box(txtGsize), KeyCode, Shift); }
 
     // --- Hexadecimal box (panel/HexBox.cpp) ---
-    void SetValueFromHex(const Text& t);
+    void WriteViewsFromHex(const Text& t);
 
     // --- Size fields (sizes/SizeFields.cpp) ---
     void SetKB_MB_GB(const Text& InDecStr);
     // Writes a size into a size box and records it as the program's.
-    void WriteSize(const EntryBox& box, const Text& size);
+    void WriteSize(EntryBox& box, const Text& size);
 
     // --- Size boxes (sizes/SizeBoxes.cpp) ---
     // The decimal box and the other two size boxes from a size box's units.
-    void SetViewsFromSize(const EntryBox& box, double units);
+    void WriteViewsFromSize(const EntryBox& from, double units);
 
     // --- The controls the handlers use (the other labels are only shown) ---
     QTimer* Timer1 = nullptr;
@@ -194,18 +174,11 @@ class Form1 : public QWidget {
     Text MsizeStrBak;
     Text GsizeStrBak;
 
-    // In the order of EntryBoxes.
-    std::array<EntryState, 5> EntryStates{
-        {{HexStrBak}, {DecStrBak}, {KsizeStrBak}, {MsizeStrBak}, {GsizeStrBak}}};
+    std::array<EntryBox, 5> entryBoxes = TheEntryBoxes();
     // When the boxes' handlers run (app/Keystrokes.cpp); the adapter from Qt's
     // events (app/EventAdapter.cpp) asks it, and so does the refresh cycle.
     Keystrokes keystrokes;
     EventAdapter* adapter = nullptr;
-    bool unmaximizeAfterPaint = false;
-    // The height the window keeps, in pixels; under Wayland, from a request
-    // for a maximized or fullscreen state, or the compositor's word of one,
-    // until the compositor says the window is normal again, the compositor
-    // sets the size.
-    int fixedHeight = 0;
-    bool sizeFromCompositor = false;
+    // The window's size against maximize and fullscreen (app/WindowSizeKeeper.cpp).
+    WindowSizeKeeper* sizeKeeper = nullptr;
 };

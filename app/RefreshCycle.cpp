@@ -9,37 +9,44 @@
 
 #include "Controls.h"
 
+#include <QSignalBlocker>
 #include <QTimer>
 
 using namespace value;
 
 void Form1::Timer1_Timer() {
-    for (std::size_t i = 0; i < EntryBoxes.size(); ++i) {
+    for (std::size_t i = 0; i < entryBoxes.size(); ++i) {
         const bool keyDown = keystrokes.IsKeyDown(static_cast<Keystrokes::Box>(i));
-        if (keyDown && TextOf(Control(EntryBoxes[i])) != EntryStates[i].backup)
+        if (keyDown && TextOf(Control(entryBoxes[i])) != Backup(entryBoxes[i]))
             return;
     }
-    for (const EntryBox& box : EntryBoxes) {
+    for (EntryBox& box : entryBoxes) {
         QLineEdit* control = Control(box);
-        EntryState& state = State(box);
-        if (TextOf(control) == state.backup)
+        if (TextOf(control) == Backup(box))
             continue;
         const Text s = Trim(TextOf(control));
-        if (box.validator(s).empty()) { // a backup that was refused is red again
-            SetText(control, state.backup);
-            if (state.backupRefused)
-                SetRefused(box, state, true);
+        if (box.validator(s).empty()) {
+            PutBack(box);
             return;
         }
-        if (box.cycleColours)
-            SetBackColor(control, colours::LightCyan);
-        SetValueFrom(box, s);
+        Paint(box, box.marks.TakenUp(box.cycleColours));
+        WriteOtherViews(box, s);
         if (box.takesFocus && !control->isHidden())
             control->setFocus();
         SetStringBak();
         return;
     }
     Timer1->stop();
+}
+
+// The backup goes back as one change: a backup that was refused is red again,
+// painted once. The timer runs, so the text change has nothing to wake.
+void Form1::PutBack(EntryBox& box) {
+    {
+        const QSignalBlocker quiet(Control(box));
+        SetText(Control(box), Backup(box));
+    }
+    Paint(box, box.marks.PutBack());
 }
 
 void Form1::WakeTimer1() {

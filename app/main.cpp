@@ -133,7 +133,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tavrin"));
     Form1 form;
     if (!commandLine.startValue.empty())
-        form.ShowValue(commandLine.startValue);
+        form.ShowStartValue(commandLine.startValue);
     form.show();
     QTimer::singleShot(100, [] { malloc_trim(0); });
     return app.exec();

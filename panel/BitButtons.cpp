@@ -64,7 +64,7 @@ void Form1::BitButton_Click(std::int16_t index) {
     SetStringBak();
 }
 
-void Form1::SetRegisterViews(std::int32_t p) {
+void Form1::WriteRegisterViews(std::int32_t p) {
     const Views views = ViewsOf(p);
     SetText(TxtBoxHex, views.hex);
     SetText(LableBin, views.bin);

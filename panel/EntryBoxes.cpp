@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the five entry boxes share, each applied to the box's row: the key
-// filter, the work at a key release, copy and paste, and the colours and
+// The five entry boxes, each described once, and what they share: the key
+// filter, the work at a key release, copy and paste, and the marks and
 // default text on entering and leaving a box.
 #include "Form1.h"
 
@@ -10,11 +10,92 @@
 
 using namespace value;
 
+// The five in the refresh cycle's order.
+std::array<Form1::EntryBox, 5> Form1::TheEntryBoxes() {
+    return {{
+        {.control = &Form1::TxtBoxHex,
+         .defaultText = u"0x0",
+         .rules = value::HexEntry,
+         .validator = value::IsHexStr,
+         .enterTarget = &Form1::TxtBoxDec,
+         .colourAtStart = BoxMarks::Colour::White,
+         .GotFocus = &Form1::TxtBoxHex_GotFocus,
+         .LostFocus = &Form1::TxtBoxHex_LostFocus,
+         .KeyPress = &Form1::TxtBoxHex_KeyPress,
+         .KeyUp = &Form1::TxtBoxHex_KeyUp,
+         .backup = &Form1::HexStrBak},
+        {.control = &Form1::TxtBoxDec,
+         .defaultText = u"0",
+         .rules = value::DecEntry,
+         .validator = value::IsDecStr,
+         .enterTarget = &Form1::txtKsize,
+         .rangeOnFocus = true,
+         .cycleColours = true,
+         .GotFocus = &Form1::TxtBoxDec_GotFocus,
+         .LostFocus = &Form1::TxtBoxDec_LostFocus,
+         .KeyPress = &Form1::TxtBoxDec_KeyPress,
+         .KeyUp = &Form1::TxtBoxDec_KeyUp,
+         .backup = &Form1::DecStrBak},
+        {.control = &Form1::txtKsize,
+         .defaultText = u"0",
+         .rules = value::KBEntry,
+         .validator = value::IsKBStr,
+         .enterTarget = &Form1::TxtMsize,
+         .rangeOnFocus = true,
+         .selectsPointOnEntry = true,
+         .GotFocus = &Form1::txtKsize_GotFocus,
+         .LostFocus = &Form1::txtKsize_LostFocus,
+         .KeyPress = &Form1::txtKsize_KeyPress,
+         .KeyUp = &Form1::txtKsize_KeyUp,
+         .backup = &Form1::KsizeStrBak},
+        {.control = &Form1::TxtMsize,
+         .defaultText = u"0",
+         .rules = value::MBEntry,
+         .validator = value::IsMBStr,
+         .enterTarget = &Form1::txtGsize,
+         .rangeOnFocus = true,
+         .selectsPointOnEntry = true,
+         .cycleColours = true,
+         .GotFocus = &Form1::TxtMsize_GotFocus,
+         .LostFocus = &Form1::TxtMsize_LostFocus,
+         .KeyPress = &Form1::TxtMsize_KeyPress,
+         .KeyUp = &Form1::TxtMsize_KeyUp,
+         .backup = &Form1::MsizeStrBak},
+        {.control = &Form1::txtGsize,
+         .defaultText = u"0",
+         .rules = value::GBEntry,
+         .validator = value::IsGBStr,
+         .enterTarget = &Form1::TxtBoxHex,
+         .selectsPointOnEntry = true,
+         .cycleColours = true,
+         .takesFocus = true,
+         .GotFocus = &Form1::txtGsize_GotFocus,
+         .LostFocus = &Form1::txtGsize_LostFocus,
+         .KeyPress = &Form1::txtGsize_KeyPress,
+         .KeyUp = &Form1::txtGsize_KeyUp,
+         .backup = &Form1::GsizeStrBak},
+    }};
+}
+
+auto Form1::Box(const QLineEdit* control) -> EntryBox& {
+    for (EntryBox& box : entryBoxes) {
+        if (Control(box) == control)
+            return box;
+    }
+    Q_UNREACHABLE();
+}
+
+void Form1::Paint(const EntryBox& box, BoxMarks::Answer paint) {
+    if (paint)
+        PaintBox(Control(box), paint->colour, paint->readerTold);
+}
+
 // Entering a box tells at once that it holds a text refused, or a number it
 // cannot take; a size the program wrote is never red on entry.
-void Form1::GotFocus(const EntryBox& box, const EntryState& state) {
+void Form1::GotFocus(EntryBox& box) {
     QLineEdit* control = Control(box);
-    SetBackColor(control, colours::LightCyan);
+    const Text t = Trim(TextOf(control));
+    Paint(box, box.marks.Entered(box.rangeOnFocus && LeadingNumber(t) >= box.rules.limit));
     // A size with a point is selected whole, so that typing replaces it; once
     // more after a mouse press, which places the caret after the focus came.
     const auto selectPoint = [control] {
@@ -25,31 +106,18 @@ void Form1::GotFocus(const EntryBox& box, const EntryState& state) {
         selectPoint();
         QTimer::singleShot(0, control, selectPoint);
     }
-    const Text t = Trim(TextOf(control));
-    if (state.refused || (box.rangeOnFocus && LeadingNumber(t) >= box.rules.limit))
-        SetBackColor(control, colours::Red);
 }
 
 // An emptied box gets its default text back; the refresh cycle takes it up.
-void Form1::LostFocus(const EntryBox& box, const EntryState& state) {
-    SetBackColor(Control(box), state.refused ? colours::Red : colours::White);
+void Form1::LostFocus(EntryBox& box) {
+    Paint(box, box.marks.Left());
     if (TextOf(Control(box)).empty())
         SetText(Control(box), box.defaultText);
 }
 
-// A new text is neither the refused one nor a size kept red while the focus
-// stays: its colour goes with the old text.
-void Form1::TextChanged(const EntryBox& box, EntryState& state) {
+void Form1::TextChanged(EntryBox& box) {
     WakeTimer1();
-    if (state.refused || BackColor(Control(box)) == colours::Red)
-        SetRefused(box, state, false);
-}
-
-void Form1::SetRefused(const EntryBox& box, EntryState& state, bool refused) {
-    state.refused = refused;
-    SetBackColor(Control(box), refused                    ? colours::Red
-                               : Control(box)->hasFocus() ? colours::LightCyan
-                                                          : colours::White);
+    Paint(box, box.marks.TextChanged());
 }
 
 void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
@@ -66,30 +134,27 @@ void Form1::KeyPress(const EntryBox& box, Int16& KeyAscii) {
     if (outcome.movesOn) {
         // Enter into the size panel while it is hidden goes back to the top.
         QLineEdit* target = this->*box.enterTarget;
-        const bool intoPanel = !box.InSizePanel() && Row(target).InSizePanel();
+        const bool intoPanel = !box.InSizePanel() && Box(target).InSizePanel();
         (intoPanel && !SizePanelShown() ? TxtBoxHex : target)->setFocus();
     }
     KeyAscii = outcome.KeyAscii;
 }
 
-// A refused text (out of range, or not the shape typing gives) only turns the
-// box red and marks it so until the text changes. It is recorded as the
-// box's backup, so that the refresh cycle leaves it in place, but no other
-// box's: a text pending there (the default written on leaving it, a
-// context-menu edit) stays for the cycle to check. A size the program wrote,
-// under a key that changed nothing, is red only while the focus stays.
-void Form1::KeyUp(const EntryBox& box, EntryState& state, Int16& KeyCode, Int16& Shift) {
+// A refused text (out of range, or not the shape typing gives) changes no
+// value. It is recorded as the box's backup, so that the refresh cycle leaves
+// it in place, but no other box's: a text pending there (the default written
+// on leaving it, a context-menu edit) stays for the cycle to check.
+void Form1::KeyUp(EntryBox& box, Int16& KeyCode, Int16& Shift) {
     CopyOrPaste(box, KeyCode, Shift);
     const Text text = TextOf(Control(box));
-    if (!IsEntry(box.rules, Trim(text))) {
-        state.refused = text != state.written;
-        SetBackColor(Control(box), colours::Red);
-        state.backup = text;
-        state.backupRefused = state.refused;
+    const bool accepted = IsEntry(box.rules, Trim(text));
+    Paint(box, box.marks.Released(text, accepted));
+    if (!accepted) {
+        Backup(box) = text;
+        box.marks.Recorded();
         return;
     }
-    SetRefused(box, state, false);
-    SetValueFrom(box, Trim(text));
+    WriteOtherViews(box, Trim(text));
     SetStringBak();
 }
 
@@ -107,21 +172,22 @@ void Form1::CopyOrPaste(const EntryBox& box, Int16& KeyCode, Int16& Shift) {
     }
 }
 
-// The box keeps its text as entered ("0x1f" stays "0x1f", "007" stays "007").
-void Form1::SetValueFrom(const EntryBox& box, const Text& t) {
-    if (box.rules.IsHexadecimal())
-        SetValueFromHex(t);
+// The box the value came from keeps its text as entered: "0x1f" stays "0x1f",
+// "007" stays "007", so that what was typed is never rewritten under the caret.
+void Form1::WriteOtherViews(const EntryBox& from, const Text& t) {
+    if (from.rules.IsHexadecimal())
+        WriteViewsFromHex(t);
     else
-        SetValueFromUnits(box, t);
+        WriteViewsFromUnits(from, t);
 }
 
 // The decimal box is a whole-number box too, of unit 1; it fills the size
 // boxes with the value's sizes, a size box fills the others by its own rule.
-void Form1::SetValueFromUnits(const EntryBox& box, const Text& t) {
+void Form1::WriteViewsFromUnits(const EntryBox& from, const Text& t) {
     const double units = DecStr2DoubleValue(t);
-    SetRegisterViews(DoubleValue2LongValue(units * box.rules.unit));
-    if (box.InSizePanel())
-        SetViewsFromSize(box, units);
+    WriteRegisterViews(DoubleValue2LongValue(units * from.rules.unit));
+    if (from.InSizePanel())
+        WriteViewsFromSize(from, units);
     else
         SetKB_MB_GB(Trim(TextOf(TxtBoxDec)));
 }

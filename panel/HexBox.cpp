@@ -7,7 +7,7 @@
 
 using namespace value;
 
-void Form1::SetValueFromHex(const Text& t) {
+void Form1::WriteViewsFromHex(const Text& t) {
     SetText(LableBin, HexStr2BinStr(t));
     SetText(TxtBoxDec, DecimalDigits(HexStr2DecDoubleValue(t)));
     SetcmdBitStatus(GetFormatBinStr(TextOf(LableBin)));

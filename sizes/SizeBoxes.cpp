@@ -8,10 +8,10 @@
 
 using namespace value;
 
-void Form1::SetViewsFromSize(const EntryBox& box, double units) {
+void Form1::WriteViewsFromSize(const EntryBox& from, double units) {
     SetText(TxtBoxDec, DecimalDigits(HexStr2DecDoubleValue(Trim(TextOf(TxtBoxHex)))));
-    for (const EntryBox& other : EntryBoxes) {
-        if (other.InSizePanel() && &other != &box)
-            WriteSize(other, ConvertedSizeText(units, box.rules.unit, other.rules.unit));
+    for (EntryBox& other : entryBoxes) {
+        if (other.InSizePanel() && &other != &from)
+            WriteSize(other, ConvertedSizeText(units, from.rules.unit, other.rules.unit));
     }
 }

@@ -7,7 +7,7 @@
 using namespace value;
 
 void Form1::SetKB_MB_GB(const Text& InDecStr) {
-    for (const EntryBox& box : EntryBoxes) {
+    for (EntryBox& box : entryBoxes) {
         if (box.InSizePanel())
             WriteSize(box, SizeText(InDecStr, box.rules));
     }
@@ -15,7 +15,7 @@ void Form1::SetKB_MB_GB(const Text& InDecStr) {
 
 // A size the program wrote is no typing: a key that leaves it unchanged does
 // not mark it refused.
-void Form1::WriteSize(const EntryBox& box, const Text& size) {
-    State(box).written = size;
+void Form1::WriteSize(EntryBox& box, const Text& size) {
+    box.marks.Wrote(size);
     SetText(Control(box), size);
 }

@@ -279,7 +279,7 @@ class FormTest : public QObject {
                 target->setSelection(at, given.indexOf(u']') - at - 1);
             QCoreApplication::processEvents(); // what entering the box leaves for later
         } else if (verb == "start") {          // a value given on the command line, as read
-            form->ShowValue(rest.toStdU16String());
+            form->ShowStartValue(rest.toStdU16String());
         } else if (verb == "edit") {
             box(name)->setText(text);
         } else if (verb == "menu") { // the line edit's slots, and its Delete

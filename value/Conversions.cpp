@@ -31,7 +31,7 @@ bool IsBitIndex(std::int16_t iBit) {
 } // namespace
 
 double DecStr2DoubleValue(Text DecStr) {
-    if (DecStr.size() > detail::MaxTextLength)
+    if (DecStr.size() > MaxTextLength)
         throw OverflowError("text too long to measure");
     const auto n = DecStr.size();
     double acc = 0.0;

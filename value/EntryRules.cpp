@@ -53,7 +53,7 @@ KeyOutcome FilterKey(const EntryRules& rules, const EditState& box, std::int16_t
 }
 
 bool IsOutOfRange(const Text& trimmed, double limit) {
-    if (trimmed.size() > detail::MaxTextLength)
+    if (trimmed.size() > MaxTextLength)
         return true;
     for (char16_t c : trimmed) {
         if (!detail::IsDecimalDigit(c))

@@ -19,7 +19,7 @@ Boolean IsHexChar(Text KeyAscii) {
 
 Text IsHexStr(Text InputStr) {
     Text s = Trim(InputStr);
-    if (s.size() > detail::MaxTextLength)
+    if (s.size() > MaxTextLength)
         return {};
     const bool prefixed = HasHexPrefix(s);
     s = WithoutHexPrefix(s);

@@ -9,9 +9,6 @@
 
 namespace value::detail {
 
-// Lengths are held in 16-bit integers: a longer text cannot be measured.
-inline constexpr std::size_t MaxTextLength = 32767;
-
 inline bool IsDecimalDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }

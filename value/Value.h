@@ -15,6 +15,9 @@ namespace value {
 
 // Texts are strings of 16-bit code units; positions count code units.
 using Text = std::u16string;
+// The longest text read, which is also what an entry box holds: lengths are
+// held in 16-bit integers, so a longer text cannot be measured.
+inline constexpr std::size_t MaxTextLength = 32767;
 using Boolean = std::int16_t;
 inline constexpr Boolean True = -1;
 inline constexpr Boolean False = 0;
@@ -190,11 +193,11 @@ struct Views {
     Text dec;      // "31"
     Text bin;      // "1 1111"
     Text setBits;  // "4 3 2 1 0", highest first; "none"
-    Text sizes[3]; // KB, MB and GB: "0.0302", "0", "0"
+    Text sizes[3]; // KB, MB and GB: "0.0302", "0.0000", "0.0000"
 };
 Views ViewsOf(std::int32_t pattern);
 // The views a line each: "hex  0x1F", "dec  31", "bin  1 1111",
-// "bits 4 3 2 1 0", "KB   0.0302", "MB   0", "GB   0".
+// "bits 4 3 2 1 0", "KB   0.0302", "MB   0.0000", "GB   0.0000".
 Text ViewsText(std::int32_t pattern);
 // Ctrl+C and Ctrl+Insert; Ctrl+V and Shift+Insert. The mask must match
 // exactly: Ctrl+Shift+C is neither.
