@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -92,14 +95,14 @@ CommandLine Mistake(const std::string& what) {
     return {2, {}, "tavrin: " + what + " " + ValueForms, {}};
 }
 
+} // namespace
+
 std::string Joined(const std::vector<std::string>& words, std::string_view separator) {
     std::string out;
     for (const std::string& word : words)
         out += (out.empty() ? "" : std::string(separator)) + word;
     return out;
 }
-
-} // namespace
 
 std::string Quoted(std::string_view argument) {
     std::string out;
@@ -162,6 +165,37 @@ std::optional<std::string> SplitArguments::QtOptionValue(std::string_view name) 
     return value;
 }
 
+namespace {
+
+// Every value is read before anything is printed; a block of views a value,
+// a blank line between.
+CommandLine Printed(const std::vector<std::string>& values) {
+    if (values.empty())
+        return Mistake("--print needs a VALUE.");
+    std::string blocks;
+    for (const std::string& argument : values) {
+        const auto read = value::ReadValueText(Wide(argument));
+        if (!read)
+            return Mistake(Quoted(argument) + " is no VALUE.");
+        blocks += (blocks.empty() ? "" : "\n") + Narrow(value::ViewsText(read->pattern));
+    }
+    return {0, blocks, {}, {}};
+}
+
+CommandLine Started(const std::vector<std::string>& values) {
+    std::vector<value::Text> shown;
+    for (const std::string& argument : values) {
+        shown.push_back(value::ValueArgument(Wide(argument)));
+        if (shown.back().empty())
+            return Mistake(Quoted(argument) + " is no VALUE.");
+    }
+    if (shown.size() > 1)
+        return Mistake("One VALUE at most, not also " + Quoted(values[1]) + ".");
+    return {std::nullopt, {}, {}, shown.empty() ? value::Text() : shown[0]};
+}
+
+} // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     bool help = false, version = false, print = false, onlyValues = false;
     std::vector<std::string> values;
@@ -185,72 +219,29 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return {0, Help, {}, {}};
     if (version)
         return {0, "tavrin " TAVRIN_VERSION "\n", {}, {}};
-
-    // Every value is read before anything is printed.
-    std::vector<value::Text> shown;
-    for (const std::string& argument : values) {
-        shown.push_back(value::ValueArgument(Wide(argument)));
-        if (shown.back().empty())
-            return Mistake(Quoted(argument) + " is no VALUE.");
-    }
-    if (print) {
-        if (shown.empty())
-            return Mistake("--print needs a VALUE.");
-        std::string blocks;
-        for (const std::string& argument : values) {
-            const auto read = value::ReadValueText(Wide(argument));
-            blocks += (blocks.empty() ? "" : "\n") + Narrow(value::ViewsText(read->pattern));
-        }
-        return {0, blocks, {}, {}};
-    }
-    if (shown.size() > 1)
-        return Mistake("One VALUE at most, not also " + Quoted(values[1]) + ".");
-    return {-1, {}, {}, shown.empty() ? value::Text() : shown[0]};
+    return print ? Printed(values) : Started(values);
 }
 
-// A platform named wrongly is what the user must hear of first; otherwise each
-// platform tried with the display it tried and what kept it from that display,
-// and the advice that helps. The line ends with a command, if any, so that a
-// copy of it takes nothing more along.
-std::string CannotStart(const StartFailure& failure) {
-    const std::string here = Joined(failure.available, ", ");
-    if (failure.tried.empty())
-        return "tavrin: the platform's name is empty; name one of the platforms here (" + here +
-               "), or none for the desktop's own.";
-    std::vector<std::string> tried;
-    bool x11 = false, noRuntimeDir = false;
-    for (const std::string& platform : failure.tried) {
-        const std::string name = platform.substr(0, platform.find(':'));
-        if (std::find(failure.available.begin(), failure.available.end(), name) ==
-            failure.available.end())
-            return "tavrin: there is no platform " + Quoted(name) + "; the platforms here are " +
-                   here + ".";
-        x11 = x11 || name == "xcb";
-        const bool wayland = name.starts_with("wayland");
-        const std::string& display = wayland ? failure.waylandDisplay : failure.xDisplay;
-        // libwayland finds a display not named by its full path in XDG_RUNTIME_DIR.
-        const bool runtimeDirNeeded =
-            wayland && !display.starts_with('/') && !failure.runtimeDir.starts_with('/');
-        noRuntimeDir = noRuntimeDir || runtimeDirNeeded;
-        tried.push_back(
-            "platform " + name +
-            (wayland && display.empty()    ? ", display 'wayland-0'"
-             : wayland || !display.empty() ? ", display " + Quoted(display)
-             : name == "xcb"               ? ", DISPLAY not set"
-                                           : "") +
-            (!runtimeDirNeeded ? ""
-             : failure.runtimeDir.empty()
-                 ? ", XDG_RUNTIME_DIR not set"
-                 : ", XDG_RUNTIME_DIR " + Quoted(failure.runtimeDir) + " not a full path"));
-    }
-    std::string line = "tavrin: cannot reach the display (" + Joined(tried, "; ") + ")";
-    if (noRuntimeDir)
-        line += "; start it from the desktop session, which sets XDG_RUNTIME_DIR";
-    if (!x11)
-        return line + ".";
-    return line +
-           (failure.xvfbRunHere ? "; run it on a desktop, or under Xvfb: "
-                                : "; run it on a desktop, or install Debian's package "
-                                  "xvfb and run it under Xvfb: ") +
-           "xvfb-run -a " + Quoted(failure.program);
+namespace {
+
+// What goes to standard output must all arrive: a full disk or a closed
+// output is a failure, said in one line on standard error.
+bool WriteOut(const std::string& output) {
+    bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size() &&
+                   std::fflush(stdout) == 0;
+    int error = errno;
+    if (std::fclose(stdout) != 0 && written)
+        written = false, error = errno;
+    if (!written)
+        std::fprintf(stderr, "tavrin: cannot write to standard output: %s\n", std::strerror(error));
+    return written;
+}
+
+} // namespace
+
+int EndWith(const CommandLine& commandLine) {
+    if (!commandLine.error.empty())
+        std::fprintf(stderr, "%s\n", commandLine.error.c_str());
+    const bool written = commandLine.output.empty() || WriteOut(commandLine.output);
+    return written ? commandLine.exitStatus.value_or(0) : 1;
 }

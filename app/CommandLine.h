@@ -11,10 +11,10 @@
 #include <vector>
 
 // What the command line asks for: an exit status to end with at once (after
-// --help, --version, --print or a mistake) with what to print first, or the
-// value, if any, to start the window with.
+// --help, --version, --print or a mistake) with what to print first, or none
+// and the value, if any, to start the window with.
 struct CommandLine {
-    int exitStatus = -1;
+    std::optional<int> exitStatus;
     std::string output; // for standard output
     std::string error;  // one line for standard error, without its line end
     value::Text startValue;
@@ -35,22 +35,12 @@ SplitArguments SplitQtOptions(const std::vector<std::string>& arguments);
 // Reads Tavrin's own arguments, the program's name first: long options only
 // ("-help" is "--help"), and "-" followed by a digit is a VALUE.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// Says what the command line asks to say, and gives the status to end with:
+// 1 where its output could not be written whole.
+int EndWith(const CommandLine& commandLine);
 
-// Where no platform could start: the platforms tried, in Qt's order, each
-// possibly with options after a ":" (none where the name given was empty);
-// those Qt has here; the X and Wayland displays named by option or
-// environment ("" for none); XDG_RUNTIME_DIR; the program's name as started;
-// whether xvfb-run is installed. One line, without its line end.
-struct StartFailure {
-    std::vector<std::string> tried;
-    std::vector<std::string> available;
-    std::string xDisplay;
-    std::string waylandDisplay;
-    std::string runtimeDir;
-    std::string program;
-    bool xvfbRunHere = false;
-};
-std::string CannotStart(const StartFailure& failure);
 // An argument as one line says it: at most 80 characters, control characters
 // escaped, in single quotes.
 std::string Quoted(std::string_view argument);
+// The words with the separator between them.
+std::string Joined(const std::vector<std::string>& words, std::string_view separator);

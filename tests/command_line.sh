@@ -11,9 +11,10 @@ trap 'rm -rf "$out" "$err" "$here"' EXIT
 fail() { echo "$*"; failures=$((failures + 1)); }
 run() { # run ARGUMENT...: every byte of output and errors, and the status; the X display
     # :$display, XDG_RUNTIME_DIR $runtime, WAYLAND_DISPLAY $wayland and PATH $path where those
-    # are set, else none (PATH as it is)
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR \
+    # are set, else none (PATH as it is); QT_PLUGIN_PATH $plugins where set
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR -u QT_PLUGIN_PATH \
         ${display:+DISPLAY=:$display} ${runtime:+XDG_RUNTIME_DIR=$runtime} \
+        ${plugins:+QT_PLUGIN_PATH=$plugins} ${seconds:+timeout $seconds} \
         ${wayland:+WAYLAND_DISPLAY=$wayland} ${path:+PATH=$path} "${copy:-$program}" "$@" \
         >"$out" 2>"$err"
     status=$?
@@ -98,6 +99,16 @@ environment.
 $reach (platform wayland, display 'w-1', XDG_RUNTIME_DIR 'run' not a full path; platform xcb, \
 display ':$display'); start it from the desktop session, which sets XDG_RUNTIME_DIR$xvfb" \
     -platform 'wayland;xcb'
+# Platforms where Qt looks besides: QT_PLUGIN_PATH, -platformpluginpath. One
+# that starts after one missing: Qt's message about the first keeps its category.
+mkdir -p "$here/more/platforms" && ln -s /usr/lib/*/qt6/plugins/platforms/libqminimal.so "$_"
+plugins=$here/more expect 1 "" "tavrin: there is no platform 'wayand'; the platforms here are \
+minimal, $platforms." -platform wayand
+expect 1 "" "tavrin: there is no platform 'wayand'; the platforms here are minimal, $platforms." \
+    -platform wayand -platformpluginpath "$here/more/platforms"
+seconds=1 run -platform 'wayand;offscreen'
+[[ $status == 124 && ${errors%%: *} == qt.qpa.plugin && ${errors%%$'\n'*} == *'"wayand"'* ]] ||
+    fail "tavrin -platform 'wayand;offscreen': status $status, errors: $errors"
 long=$(printf '%0300d' 0 | tr 0 x) # quoted only to its 80th character
 expect 1 "" "tavrin: there is no platform '${long:0:80}...'; the platforms here are $platforms." \
     -platform "$long"
