@@ -27,17 +27,6 @@ class WindowButton : public QAccessibleWidget {
   public:
     explicit WindowButton(QWidget* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
-    // A caption written under a name of the button's own (a bit's, the
-    // toggle's) changes no name: a reader is told only of a name it does not
-    // know yet, and it knows every name it has read.
-    bool NameChanged() const { return QAccessibleWidget::text(QAccessible::Name) != knownName; }
-    QString text(QAccessible::Text kind) const override {
-        const QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name)
-            knownName = text;
-        return text;
-    }
-
     QAccessible::Role role() const override {
         return IsBit() ? QAccessible::CheckBox : QAccessible::Button;
     }
@@ -65,7 +54,6 @@ class WindowButton : public QAccessibleWidget {
     }
 
   private:
-    mutable QString knownName;
     QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
     bool IsBit() const { return Button()->group() != nullptr; }
 };
@@ -83,9 +71,13 @@ QAccessibleInterface* WindowFactory(const QString& className, QObject* object) {
     return new WindowButton(static_cast<QWidget*>(object));
 }
 
+// The button whose caption is being written under a name of its own.
+const QObject* captionWritten = nullptr;
+
 // A screen reader hears of a box's text only what a user could notice: the
 // boxes' texts are written whole, also when they stay the same, and the
-// hidden size boxes follow every value. A button's name, only when it changes.
+// hidden size boxes follow every value. Of a button's name, only when it
+// changes, which a caption under a name of the button's own does not.
 bool Noticeable(QAccessibleEvent* event) {
     const auto* widget = qobject_cast<QWidget*>(event->object());
     const bool shown = !widget || widget->isVisible();
@@ -97,10 +89,8 @@ bool Noticeable(QAccessibleEvent* event) {
     case QAccessible::TextInserted:
     case QAccessible::TextRemoved:
         return shown;
-    case QAccessible::NameChanged: {
-        auto* button = dynamic_cast<WindowButton*>(event->accessibleInterface());
-        return !button || button->NameChanged();
-    }
+    case QAccessible::NameChanged:
+        return event->object() != captionWritten;
     default:
         return true;
     }
@@ -124,6 +114,12 @@ void InstallAccessibility() {
         return true;
     }();
     (void)installed;
+}
+
+void SetCaption(QAbstractButton* button, const QString& caption) {
+    captionWritten = button;
+    button->setText(caption);
+    captionWritten = nullptr;
 }
 
 void AnnounceBitChange(QAbstractButton* bit) {

@@ -10,6 +10,9 @@ class QString;
 // A box's text change is announced only when the text changed and shows.
 // Call it before the buttons are created; safe to call more than once.
 void InstallAccessibility();
+// Writes the caption of a button that has a name of its own, which a screen
+// reader reads: no name changes, so none is told.
+void SetCaption(QAbstractButton* button, const QString& caption);
 // Tells a screen reader that a bit button's bit has changed.
 void AnnounceBitChange(QAbstractButton* bit);
 // Tells a screen reader that the size panel's toggle has changed its state.

@@ -290,13 +290,13 @@ void Form1::cmdOpt_Click() {
     if (!SizePanelShown()) {
         SetHeight(5800);
         ShowSizeBoxes(true);
-        SetText(cmdOpt, u">>");
+        SetCaption(cmdOpt, QStringLiteral(">>"));
         cmdOpt->setAccessibleName(QStringLiteral("隐藏大小面板"));
         setWindowTitle(QStringLiteral("Tavrin (By Dorrik)"));
     } else {
         SetHeight(4100);
         ShowSizeBoxes(false);
-        SetText(cmdOpt, u"<<");
+        SetCaption(cmdOpt, QStringLiteral("<<"));
         cmdOpt->setAccessibleName(QStringLiteral("显示大小面板"));
         setWindowTitle(QStringLiteral("Tavrin V1.0"));
     }

@@ -16,10 +16,10 @@ using namespace value;
 void Form1::ApplyBitLook(std::int16_t index, bool set) {
     QAbstractButton* button = BitButton->button(index);
     SetColours(button, QPalette::Button, QPalette::ButtonText, set ? &colours::LightBlue : nullptr);
-    const Text caption = set ? u"1" : u"0";
-    if (TextOf(button) == caption)
+    const QString caption = set ? QStringLiteral("1") : QStringLiteral("0");
+    if (button->text() == caption)
         return;
-    SetText(button, caption);
+    SetCaption(button, caption);
     AnnounceBitChange(button);
 }
 
