@@ -66,8 +66,8 @@ class Form1 : public QWidget {
         BoxMarks marks{colourAtStart};
         bool InSizePanel() const { return rules.kind == value::EntryKind::Size; }
     };
-    // The five entry boxes in the refresh cycle's order.
-    static std::array<EntryBox, 5> TheEntryBoxes();
+    // The five entry boxes as the window starts, in the refresh cycle's order.
+    static const std::array<EntryBox, 5> EntryBoxesAtStart;
     EntryBox& Box(const QLineEdit* control);
     QLineEdit* Control(const EntryBox& box) const { return this->*box.control; }
     Text& Backup(const EntryBox& box) { return this->*box.backup; }
@@ -174,7 +174,7 @@ class Form1 : public QWidget {
     Text MsizeStrBak;
     Text GsizeStrBak;
 
-    std::array<EntryBox, 5> entryBoxes = TheEntryBoxes();
+    std::array<EntryBox, 5> entryBoxes = EntryBoxesAtStart;
     // When the boxes' handlers run (app/Keystrokes.cpp); the adapter from Qt's
     // events (app/EventAdapter.cpp) asks it, and so does the refresh cycle.
     Keystrokes keystrokes;
