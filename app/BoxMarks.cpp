@@ -27,13 +27,10 @@ auto BoxMarks::TextChanged() -> Answer {
 }
 
 auto BoxMarks::Released(const Text& text, bool accepted) -> Answer {
-    if (!accepted) {
-        refused = text != written;
-        return Show(Colour::Red);
-    }
-    refused = false;
-    written.clear();
-    return Show(Unmarked());
+    refused = !accepted && text != written;
+    if (accepted)
+        written.clear(); // the value is the box's own text now
+    return Show(accepted ? Unmarked() : Colour::Red);
 }
 
 auto BoxMarks::PutBack() -> Answer {
@@ -42,6 +39,6 @@ auto BoxMarks::PutBack() -> Answer {
 }
 
 auto BoxMarks::TakenUp(bool turnsLightCyan) -> Answer {
-    written.clear();
+    written.clear(); // as for a release accepted
     return Show(turnsLightCyan ? Colour::LightCyan : shown);
 }
