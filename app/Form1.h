@@ -62,8 +62,10 @@ class Form1 : public QWidget {
         void (Form1::*LostFocus)();
         void (Form1::*KeyPress)(Int16& KeyAscii);
         void (Form1::*KeyUp)(Int16& KeyCode, Int16& Shift);
-        Text Form1::*backup; // its backup string
-        BoxMarks marks{colourAtStart};
+        // What it carries while the program runs.
+        Text Form1::*backup;           // its backup string, by its name on the form
+        BoxMarks marks{colourAtStart}; // why it is red
+
         bool InSizePanel() const { return rules.kind == value::EntryKind::Size; }
     };
     // The five entry boxes as the window starts, in the refresh cycle's order.
