@@ -92,6 +92,8 @@ display='' expect 1 "" "$reach (platform xcb, DISPLAY not set)$xvfb"
 expect 1 "" "$reach (platform wayland, display 'wayland-0')." -platform wayland
 wayland=/tmp/w-1 runtime='' expect 1 "" "$reach (platform wayland, display '/tmp/w-1')." \
     -platform wayland
+wayland=w-1 expect 1 "" "$reach (platform wayland, display 'w-1'; platform xcb, display \
+':$display')$xvfb" # a Wayland session's own order
 wayland=w-1 display=$'\e[31m:9' expect 1 "" "$reach (platform wayland, display 'w-1'; platform \
 xcb, display ':\\x1B[31m:9')$xvfb" -platform 'wayland;xcb:x=1'
 wayland=w-1 runtime=run expect 1 "" "error: XDG_RUNTIME_DIR is invalid or not set in the \

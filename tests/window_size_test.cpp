@@ -91,6 +91,8 @@ TEST(WindowSize, Wayland) {
         {"height 250; shown; resized 501x250", "fixed 501x250 lift; fixed 501x250 lift; "},
         // A size configured for the normal state gives way to the fixed one.
         {"height 250; resized 800x600; later", "fixed 501x250 lift; later:fix; fixed 501x250 lift"},
+        {"height 250; resized 501x400; resized 600x250",
+         "fixed 501x250 lift; later:fix; later:fix"},
         // From a request or the compositor's word until it says normal, it sizes the window.
         {"height 250; request fs; height 330; resized 1024x768; report fs; report normal",
          "fixed 501x250 lift; any lift; ; ; any lift; fixed 501x330 lift"},
