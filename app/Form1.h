@@ -43,6 +43,7 @@ class Form1 : public QWidget {
     using Text = value::Text;
     using Int16 = std::int16_t;
     using BoxOfForm = QLineEdit* Form1::*;
+    using StringOfForm = Text Form1::*;
 
     // One entry box: what it is, described once, and what it carries while
     // the program runs. The handlers, the backups, the refresh cycle and the
@@ -63,7 +64,7 @@ class Form1 : public QWidget {
         void (Form1::*KeyPress)(Int16& KeyAscii);
         void (Form1::*KeyUp)(Int16& KeyCode, Int16& Shift);
         // What it carries while the program runs.
-        Text Form1::*backup;           // its backup string, by its name on the form
+        StringOfForm backup;           // its backup string, by its name on the form
         BoxMarks marks{colourAtStart}; // why it is red
 
         bool InSizePanel() const { return rules.kind == value::EntryKind::Size; }
